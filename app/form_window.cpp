@@ -1,0 +1,38 @@
+#include "app/form_window.h"
+
+#include "app/app_context.h"
+#include "app/launch_help.h"
+#include "app/window_registry.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+FormWindow::FormWindow(AppContext &context, const QString &name)
+    : m_context(context)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_context.windows && m_context.windows->isExiting()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    leaveByFrame();
+}
+
+QPushButton *FormWindow::makeHelpButton()
+{
+    auto *button = new QPushButton(this);
+    button->setObjectName(QStringLiteral("cmdHelp"));
+    button->setToolTip(QStringLiteral(" Click Here for HELP "));
+    button->setAccessibleName(QStringLiteral("Help"));
+    button->setIconSize(QSize(40, 40));
+    button->setFixedSize(52, 52);
+    button->setVisible(false);
+    connect(button, &QPushButton::clicked, this, [this] { launch_help(m_context, this); });
+    return button;
+}

@@ -1,0 +1,34 @@
+#include "app/teebook_program.h"
+
+#include "app/frm_main.h"
+#include "app/window_catalog.h"
+#include "app/window_registry.h"
+
+#include <QApplication>
+
+TeebookProgram::TeebookProgram(const QString &programDir)
+    : m_windows(std::make_unique<WindowRegistry>([] { QApplication::exit(0); }))
+{
+    m_context.programDir = programDir;
+    m_context.messages = &m_messages;
+    m_context.launcher = &m_launcher;
+    m_context.beeper = &m_beeper;
+    m_context.clock = &m_clock;
+    m_context.makeSoundDevice = [] { return std::make_unique<WaveSoundDevice>(); };
+    m_context.windows = m_windows.get();
+    registerWindows(m_context);
+}
+
+TeebookProgram::~TeebookProgram() = default;
+
+bool TeebookProgram::start()
+{
+    auto *main = new frmMain(m_context);
+    m_windows->adopt(main);
+    main->Form_Load();
+    if (!main->isReady()) {
+        return false;
+    }
+    m_windows->makeVisible(main->objectName());
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/system_seams.h"
+
+#include <memory>
+
+class frmMain;
+
+// The program as the user starts it: the real seams, every window, and the
+// start-up sequence of the main menu.
+class TeebookProgram
+{
+public:
+    explicit TeebookProgram(const QString &programDir);
+    ~TeebookProgram();
+
+    // Runs start-up and shows the main menu; false when the program must end.
+    bool start();
+
+private:
+    QtMessageBoxes m_messages;
+    DetachedLauncher m_launcher;
+    SystemBeeper m_beeper;
+    SystemClock m_clock;
+    AppContext m_context;
+    std::unique_ptr<WindowRegistry> m_windows;
+};

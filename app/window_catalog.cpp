@@ -1,0 +1,12 @@
+#include "app/window_catalog.h"
+
+#include "app/app_context.h"
+#include "app/frm_about.h"
+#include "app/window_registry.h"
+
+void registerWindows(AppContext &context)
+{
+    WindowRegistry &windows = *context.windows;
+    windows.addWindow(QStringLiteral("frmAbout"), [&context] { return new frmAbout(context); });
+    context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });
+}

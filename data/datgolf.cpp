@@ -1,0 +1,365 @@
+#include "data/datgolf.h"
+
+#include "data/database_error.h"
+#include "data/scorebook_connection.h"
+#include "data/text_rules.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include <sqlite3.h>
+
+namespace {
+
+const QStringList KnownTables = {QStringLiteral("courseinfo"), QStringLiteral("golfers"), QStringLiteral("rounds")};
+
+// Runs engine work and turns its exceptions into plain-words errors.
+template<typename Work>
+auto guarded(Work &&work) -> decltype(work())
+{
+    try {
+        return work();
+    } catch (const SQLite::Exception &e) {
+        throw databaseErrorFrom(e.getErrorCode(), e.what());
+    }
+}
+
+std::string quotedIdentifier(const QString &name)
+{
+    QString escaped = name;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return (QLatin1Char('"') + escaped + QLatin1Char('"')).toStdString();
+}
+
+} // namespace
+
+DataControl::DataControl() = default;
+DataControl::~DataControl() = default;
+
+void DataControl::setDatabaseName(const QString &path)
+{
+    m_path = path;
+}
+
+void DataControl::setRecordSource(const QString &table)
+{
+    m_table = table;
+}
+
+SQLite::Database &DataControl::connection() const
+{
+    if (!m_db) {
+        throw DatabaseError(QStringLiteral("The scorebook is not open."));
+    }
+    return *m_db;
+}
+
+void DataControl::requireTable() const
+{
+    if (m_columns.isEmpty()) {
+        throw DatabaseError(QStringLiteral("No table of the scorebook is open."));
+    }
+}
+
+void DataControl::refresh()
+{
+    if (!KnownTables.contains(m_table)) {
+        throw DatabaseError(QStringLiteral("The scorebook has no table named \"%1\".").arg(m_table));
+    }
+    if (!m_db || m_openPath != m_path) {
+        m_db = openScorebookConnection(m_path);
+        m_openPath = m_path;
+    }
+    guarded([this] {
+        m_columns.clear();
+        m_isYesNo.clear();
+        m_columnByName.clear();
+        SQLite::Statement info(*m_db, "SELECT name, type FROM pragma_table_info(?)");
+        info.bind(1, m_table.toStdString());
+        while (info.executeStep()) {
+            const QString name = QString::fromStdString(info.getColumn(0).getString());
+            m_columnByName.insert(name, int(m_columns.size()));
+            m_columns.append(name);
+            m_isYesNo.append(QString::fromStdString(info.getColumn(1).getString()).compare(QLatin1String("BOOLEAN"),
+                                                                                          Qt::CaseInsensitive)
+                             == 0);
+        }
+        m_rowIds.clear();
+        SQLite::Statement ids(*m_db, "SELECT rowid FROM " + quotedIdentifier(m_table) + " ORDER BY rowid");
+        while (ids.executeStep()) {
+            m_rowIds.append(ids.getColumn(0).getInt64());
+        }
+    });
+    m_position = 0;
+    m_currentDeleted = false;
+    m_editMode = EditMode::None;
+    m_pending.clear();
+    m_currentLoadedFor = -1;
+}
+
+void DataControl::moveFirst()
+{
+    m_position = 0;
+    m_currentDeleted = false;
+}
+
+void DataControl::moveNext()
+{
+    if (m_currentDeleted) {
+        // The deleted record's place is already taken by its successor.
+        m_currentDeleted = false;
+        return;
+    }
+    if (m_position < m_rowIds.size()) {
+        ++m_position;
+    }
+}
+
+void DataControl::moveLast()
+{
+    m_position = m_rowIds.isEmpty() ? 0 : int(m_rowIds.size()) - 1;
+    m_currentDeleted = false;
+}
+
+bool DataControl::atEnd() const
+{
+    return m_position >= m_rowIds.size();
+}
+
+int DataControl::columnIndex(const QString &name) const
+{
+    const auto found = m_columnByName.constFind(name);
+    if (found == m_columnByName.constEnd()) {
+        throw DatabaseError(QStringLiteral("The table \"%1\" has no field named \"%2\".").arg(m_table, name));
+    }
+    return found.value();
+}
+
+QString DataControl::columnText(const SQLite::Statement &statement, int column) const
+{
+    const SQLite::Column value = statement.getColumn(column);
+    if (value.isNull()) {
+        return QString();
+    }
+    if (m_isYesNo.value(column) && (value.isInteger() || value.isFloat())) {
+        return value.getDouble() != 0.0 ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    if (value.isFloat()) {
+        return text::plainNumber(value.getDouble());
+    }
+    return QString::fromStdString(value.getString());
+}
+
+void DataControl::loadCurrent() const
+{
+    if (m_currentLoadedFor == m_position && m_currentLoadedFor >= 0) {
+        return;
+    }
+    if (atEnd() || m_currentDeleted) {
+        throw DatabaseError(QStringLiteral("There is no current record in \"%1\".").arg(m_table));
+    }
+    guarded([this] {
+        SQLite::Statement row(connection(), "SELECT * FROM " + quotedIdentifier(m_table) + " WHERE rowid = ?");
+        row.bind(1, static_cast<int64_t>(m_rowIds[m_position]));
+        m_current.clear();
+        if (row.executeStep()) {
+            for (int c = 0; c < row.getColumnCount(); ++c) {
+                m_current.append(columnText(row, c));
+            }
+        }
+    });
+    if (m_current.size() != m_columns.size()) {
+        throw DatabaseError(QStringLiteral("A record of \"%1\" was removed by another copy of the program.").arg(m_table));
+    }
+    m_currentLoadedFor = m_position;
+}
+
+QString DataControl::field(const QString &name) const
+{
+    const int column = columnIndex(name);
+    if (m_editMode != EditMode::None && m_pending.contains(name)) {
+        return m_pending.value(name);
+    }
+    loadCurrent();
+    return m_current.at(column);
+}
+
+void DataControl::setField(const QString &name, const QString &value)
+{
+    columnIndex(name);
+    if (m_editMode == EditMode::None) {
+        throw DatabaseError(QStringLiteral("A field of \"%1\" was changed outside an edit.").arg(m_table));
+    }
+    m_pending.insert(name, value);
+}
+
+void DataControl::addNew()
+{
+    requireTable();
+    m_editMode = EditMode::Adding;
+    m_pending.clear();
+}
+
+void DataControl::edit()
+{
+    loadCurrent();
+    m_editMode = EditMode::Editing;
+    m_pending.clear();
+}
+
+void DataControl::bindValue(SQLite::Statement &statement, int parameter, const QString &column,
+                            const QString &value) const
+{
+    if (m_isYesNo.value(columnIndex(column))) {
+        statement.bind(parameter, text::truthValue(value) ? 1 : 0);
+    } else {
+        statement.bind(parameter, value.toStdString());
+    }
+}
+
+void DataControl::update()
+{
+    if (m_editMode == EditMode::None) {
+        throw DatabaseError(QStringLiteral("Nothing of \"%1\" is being added or changed.").arg(m_table));
+    }
+    const QStringList names = m_pending.keys();
+    std::string sql;
+    if (m_editMode == EditMode::Adding) {
+        std::string columns;
+        std::string marks;
+        for (const QString &name : names) {
+            columns += (columns.empty() ? "" : ", ") + quotedIdentifier(name);
+            marks += marks.empty() ? "?" : ", ?";
+        }
+        sql = names.isEmpty() ? "INSERT INTO " + quotedIdentifier(m_table) + " DEFAULT VALUES"
+                              : "INSERT INTO " + quotedIdentifier(m_table) + " (" + columns + ") VALUES (" + marks + ")";
+    } else {
+        std::string assignments;
+        for (const QString &name : names) {
+            assignments += (assignments.empty() ? "" : ", ") + quotedIdentifier(name) + " = ?";
+        }
+        sql = "UPDATE " + quotedIdentifier(m_table) + " SET " + assignments + " WHERE rowid = ?";
+    }
+    guarded([&] {
+        SQLite::Statement statement(connection(), sql);
+        int parameter = 1;
+        for (const QString &name : names) {
+            bindValue(statement, parameter++, name, m_pending.value(name));
+        }
+        if (m_editMode == EditMode::Editing) {
+            statement.bind(parameter, static_cast<int64_t>(m_rowIds[m_position]));
+        }
+        if (!names.isEmpty() || m_editMode == EditMode::Adding) {
+            statement.exec();
+        }
+    });
+    if (m_editMode == EditMode::Adding) {
+        // The new record joins the open record set at its end.
+        m_rowIds.append(connection().getLastInsertRowid());
+    }
+    m_editMode = EditMode::None;
+    m_pending.clear();
+    m_currentLoadedFor = -1;
+}
+
+void DataControl::deleteCurrent()
+{
+    if (atEnd() || m_currentDeleted) {
+        throw DatabaseError(QStringLiteral("There is no current record in \"%1\" to delete.").arg(m_table));
+    }
+    guarded([this] {
+        SQLite::Statement statement(connection(), "DELETE FROM " + quotedIdentifier(m_table) + " WHERE rowid = ?");
+        statement.bind(1, static_cast<int64_t>(m_rowIds[m_position]));
+        statement.exec();
+    });
+    m_rowIds.removeAt(m_position);
+    m_currentDeleted = true;
+    m_currentLoadedFor = -1;
+}
+
+void DataControl::findFrom(int startPosition, const QString &fieldName, const QString &name)
+{
+    columnIndex(fieldName);
+    const qint64 afterRowId = startPosition > 0 ? m_rowIds[startPosition - 1] : std::numeric_limits<qint64>::min();
+    const qint64 found = guarded([&]() -> qint64 {
+        SQLite::Statement find(connection(), "SELECT rowid FROM " + quotedIdentifier(m_table) + " WHERE "
+                                                 + quotedIdentifier(fieldName)
+                                                 + " = ? COLLATE NAMECASE AND rowid > ? ORDER BY rowid LIMIT 1");
+        find.bind(1, name.toStdString());
+        find.bind(2, static_cast<int64_t>(afterRowId));
+        return find.executeStep() ? find.getColumn(0).getInt64() : -1;
+    });
+    const int position = found < 0 ? -1 : int(m_rowIds.indexOf(found));
+    m_noMatch = position < 0;
+    if (!m_noMatch) {
+        m_position = position;
+        m_currentDeleted = false;
+    }
+}
+
+void DataControl::findFirst(const QString &fieldName, const QString &name)
+{
+    findFrom(0, fieldName, name);
+}
+
+void DataControl::findNext(const QString &fieldName, const QString &name)
+{
+    findFrom(atEnd() ? int(m_rowIds.size()) : m_position + 1, fieldName, name);
+}
+
+void DataControl::inTransaction(const std::function<void()> &changes)
+{
+    SQLite::Transaction transaction = guarded([this] { return SQLite::Transaction(connection()); });
+    changes();
+    guarded([&] { transaction.commit(); });
+}
+
+void DataControl::deleteRoundsOwnedBy(const QString &ownerKey)
+{
+    guarded([&] {
+        SQLite::Statement statement(connection(), "DELETE FROM rounds WHERE owner_key(golfer_name) = ?");
+        statement.bind(1, ownerKey.toStdString());
+        statement.exec();
+    });
+}
+
+QVector<QStringList> DataControl::collectRows(SQLite::Statement &statement) const
+{
+    QVector<QStringList> rows;
+    while (statement.executeStep()) {
+        QStringList values;
+        values.reserve(statement.getColumnCount());
+        for (int c = 0; c < statement.getColumnCount(); ++c) {
+            values.append(columnText(statement, c));
+        }
+        rows.append(values);
+    }
+    return rows;
+}
+
+QVector<QStringList> DataControl::readRows(int first, int count) const
+{
+    const int last = std::min<int>(first + count, int(m_rowIds.size())) - 1;
+    if (first < 0 || last < first) {
+        return {};
+    }
+    return guarded([&] {
+        SQLite::Statement rows(connection(), "SELECT * FROM " + quotedIdentifier(m_table)
+                                                 + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
+        rows.bind(1, static_cast<int64_t>(m_rowIds[first]));
+        rows.bind(2, static_cast<int64_t>(m_rowIds[last]));
+        return collectRows(rows);
+    });
+}
+
+QVector<QStringList> DataControl::roundsPlayedBy(const QString &golfer, const QString &course) const
+{
+    return guarded([&] {
+        SQLite::Statement rows(connection(), "SELECT * FROM rounds WHERE trim(golfer_name, ' ') = ? "
+                                             "AND trim(course_name, ' ') = ? ORDER BY rowid");
+        rows.bind(1, golfer.toStdString());
+        rows.bind(2, course.toStdString());
+        return collectRows(rows);
+    });
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+namespace SQLite {
+class Database;
+class Statement;
+} // namespace SQLite
+
+// A window's connection to the scorebook: pointed at the file and one table at a
+// time, with a record set over that table in the order the records were stored.
+// Every value goes in and comes out as text. Refusals throw DatabaseError.
+class DataControl
+{
+public:
+    DataControl();
+    ~DataControl();
+    DataControl(const DataControl &) = delete;
+    DataControl &operator=(const DataControl &) = delete;
+
+    void setDatabaseName(const QString &path);
+    QString databaseName() const { return m_path; }
+    void setRecordSource(const QString &table);
+    QString recordSource() const { return m_table; }
+
+    // Re-reads the table; the first record is current.
+    void refresh();
+
+    void moveFirst();
+    void moveNext();
+    void moveLast();
+    bool atEnd() const;
+    int recordCount() const { return int(m_rowIds.size()); }
+
+    QString field(const QString &name) const;
+    void setField(const QString &name, const QString &value);
+
+    void addNew();
+    void edit();
+    void update();
+    void deleteCurrent();
+
+    // Exact comparison of a text field with a name, letter case ignored, blanks
+    // significant; the name is never read as a pattern.
+    void findFirst(const QString &fieldName, const QString &name);
+    void findNext(const QString &fieldName, const QString &name);
+    bool noMatch() const { return m_noMatch; }
+
+    // Runs several changes as one: all of them are stored or none.
+    void inTransaction(const std::function<void()> &changes);
+
+    // Deletes every round whose golfer has the given owner key (blanks trimmed, capitals).
+    void deleteRoundsOwnedBy(const QString &ownerKey);
+
+    // The records of rows [first, first + count) in table order, each as its fields' texts.
+    QVector<QStringList> readRows(int first, int count) const;
+    QStringList fieldNames() const { return m_columns; }
+
+    // The rounds whose golfer and course names, surrounding blanks removed, equal
+    // the given ones exactly (letter case counts), in table order, as rows of readRows.
+    QVector<QStringList> roundsPlayedBy(const QString &golfer, const QString &course) const;
+
+private:
+    enum class EditMode { None, Adding, Editing };
+
+    SQLite::Database &connection() const;
+    int columnIndex(const QString &name) const;
+    void loadCurrent() const;
+    QVector<QStringList> collectRows(SQLite::Statement &statement) const;
+    QString columnText(const SQLite::Statement &statement, int column) const;
+    void bindValue(SQLite::Statement &statement, int parameter, const QString &column, const QString &value) const;
+    void findFrom(int startPosition, const QString &fieldName, const QString &name);
+    void requireTable() const;
+
+    QString m_path;
+    QString m_table;
+    std::unique_ptr<SQLite::Database> m_db;
+    QString m_openPath;
+    QStringList m_columns;
+    QVector<bool> m_isYesNo;
+    QHash<QString, int> m_columnByName;
+    QVector<qint64> m_rowIds;
+    int m_position = 0;
+    bool m_currentDeleted = false;
+    bool m_noMatch = false;
+    EditMode m_editMode = EditMode::None;
+    QHash<QString, QString> m_pending;
+    mutable QStringList m_current;
+    mutable int m_currentLoadedFor = -1;
+};

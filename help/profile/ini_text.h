@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace profile {
+
+// The text of one INI file: its lines exactly as read, and the sections and entries found in them.
+// Edits touch only the lines they must, so comments, blank lines and line endings survive.
+class IniText
+{
+public:
+    struct Entry
+    {
+        std::string key;
+        std::string value; // blanks around it removed, quotes kept
+        bool hasEquals = false;
+        std::size_t line = 0;
+    };
+    struct Section
+    {
+        std::string name;
+        std::size_t header = 0;
+        std::vector<Entry> entries;
+    };
+
+    explicit IniText(std::string_view content = {});
+
+    const std::vector<Section> &sections() const { return sections_; }
+    const Section *findSection(std::string_view name) const;
+    static const Entry *findEntry(const Section &section, std::string_view key);
+
+    // Each returns whether the text changed.
+    bool setValue(std::string_view section, std::string_view key, std::string_view value);
+    bool removeKey(std::string_view section, std::string_view key);
+    bool removeSection(std::string_view section);
+    bool replaceEntries(std::string_view section, const std::vector<std::string> &entries);
+
+    std::string text() const;
+
+private:
+    void parse();
+    std::size_t appendSection(std::string_view section);
+    void insertLine(std::size_t at, std::string content);
+    std::size_t sectionEnd(const Section &section) const;
+
+    std::vector<std::string> lines_; // each with its own line ending, the last possibly without
+    std::string newline_ = "\n";
+    std::vector<Section> sections_;
+};
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+std::string_view trimBlanks(std::string_view text);
+
+} // namespace profile
