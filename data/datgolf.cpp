@@ -95,7 +95,7 @@ void DataControl::refresh()
     m_currentDeleted = false;
     m_editMode = EditMode::None;
     m_pending.clear();
-    m_currentLoadedFor = -1;
+    forgetReadAhead();
 }
 
 void DataControl::moveFirst()
@@ -136,13 +136,13 @@ int DataControl::columnIndex(const QString &name) const
     return found.value();
 }
 
-QString DataControl::columnText(const SQLite::Statement &statement, int column) const
+QString DataControl::columnText(const SQLite::Statement &statement, int field, int column) const
 {
     const SQLite::Column value = statement.getColumn(column);
     if (value.isNull()) {
         return QString();
     }
-    if (m_isYesNo.value(column) && (value.isInteger() || value.isFloat())) {
+    if (m_isYesNo.value(field) && (value.isInteger() || value.isFloat())) {
         return value.getDouble() != 0.0 ? QStringLiteral("True") : QStringLiteral("False");
     }
     if (value.isFloat()) {
@@ -151,28 +151,23 @@ QString DataControl::columnText(const SQLite::Statement &statement, int column) 
     return QString::fromStdString(value.getString());
 }
 
-void DataControl::loadCurrent() const
+const QStringList &DataControl::currentRecord() const
 {
-    if (m_currentLoadedFor == m_position && m_currentLoadedFor >= 0) {
-        return;
-    }
+    constexpr int ReadAhead = 256;
     if (atEnd() || m_currentDeleted) {
         throw DatabaseError(QStringLiteral("There is no current record in \"%1\".").arg(m_table));
     }
-    guarded([this] {
-        SQLite::Statement row(connection(), "SELECT * FROM " + quotedIdentifier(m_table) + " WHERE rowid = ?");
-        row.bind(1, static_cast<int64_t>(m_rowIds[m_position]));
-        m_current.clear();
-        if (row.executeStep()) {
-            for (int c = 0; c < row.getColumnCount(); ++c) {
-                m_current.append(columnText(row, c));
-            }
-        }
-    });
-    if (m_current.size() != m_columns.size()) {
+    const int offset = m_position - m_blockFirst;
+    if (offset >= 0 && offset < m_block.size()) {
+        return m_block.at(offset);
+    }
+    m_block = readRows(m_position, ReadAhead);
+    m_blockFirst = m_position;
+    if (m_block.isEmpty() || m_block.first().size() != m_columns.size()) {
+        m_block.clear();
         throw DatabaseError(QStringLiteral("A record of \"%1\" was removed by another copy of the program.").arg(m_table));
     }
-    m_currentLoadedFor = m_position;
+    return m_block.first();
 }
 
 QString DataControl::field(const QString &name) const
@@ -181,8 +176,7 @@ QString DataControl::field(const QString &name) const
     if (m_editMode != EditMode::None && m_pending.contains(name)) {
         return m_pending.value(name);
     }
-    loadCurrent();
-    return m_current.at(column);
+    return currentRecord().at(column);
 }
 
 void DataControl::setField(const QString &name, const QString &value)
@@ -203,7 +197,7 @@ void DataControl::addNew()
 
 void DataControl::edit()
 {
-    loadCurrent();
+    currentRecord();
     m_editMode = EditMode::Editing;
     m_pending.clear();
 }
@@ -260,7 +254,7 @@ void DataControl::update()
     }
     m_editMode = EditMode::None;
     m_pending.clear();
-    m_currentLoadedFor = -1;
+    forgetReadAhead();
 }
 
 void DataControl::deleteCurrent()
@@ -275,7 +269,7 @@ void DataControl::deleteCurrent()
     });
     m_rowIds.removeAt(m_position);
     m_currentDeleted = true;
-    m_currentLoadedFor = -1;
+    forgetReadAhead();
 }
 
 void DataControl::findFrom(int startPosition, const QString &fieldName, const QString &name)
@@ -324,18 +318,14 @@ void DataControl::deleteRoundsOwnedBy(const QString &ownerKey)
     });
 }
 
-QVector<QStringList> DataControl::collectRows(SQLite::Statement &statement) const
+QStringList DataControl::rowValues(const SQLite::Statement &statement, int firstColumn) const
 {
-    QVector<QStringList> rows;
-    while (statement.executeStep()) {
-        QStringList values;
-        values.reserve(statement.getColumnCount());
-        for (int c = 0; c < statement.getColumnCount(); ++c) {
-            values.append(columnText(statement, c));
-        }
-        rows.append(values);
+    QStringList values;
+    values.reserve(statement.getColumnCount() - firstColumn);
+    for (int c = firstColumn; c < statement.getColumnCount(); ++c) {
+        values.append(columnText(statement, c - firstColumn, c));
     }
-    return rows;
+    return values;
 }
 
 QVector<QStringList> DataControl::readRows(int first, int count) const
@@ -345,11 +335,23 @@ QVector<QStringList> DataControl::readRows(int first, int count) const
         return {};
     }
     return guarded([&] {
-        SQLite::Statement rows(connection(), "SELECT * FROM " + quotedIdentifier(m_table)
+        SQLite::Statement rows(connection(), "SELECT rowid, * FROM " + quotedIdentifier(m_table)
                                                  + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
         rows.bind(1, static_cast<int64_t>(m_rowIds[first]));
         rows.bind(2, static_cast<int64_t>(m_rowIds[last]));
-        return collectRows(rows);
+        // Aligned with the record set: a record removed meanwhile by another copy stays empty.
+        QVector<QStringList> block(last - first + 1);
+        int position = first;
+        while (rows.executeStep() && position <= last) {
+            const qint64 rowId = rows.getColumn(0).getInt64();
+            while (position <= last && m_rowIds[position] < rowId) {
+                ++position;
+            }
+            if (position <= last && m_rowIds[position] == rowId) {
+                block[position - first] = rowValues(rows, 1);
+            }
+        }
+        return block;
     });
 }
 
@@ -360,6 +362,10 @@ QVector<QStringList> DataControl::roundsPlayedBy(const QString &golfer, const QS
                                              "AND trim(course_name, ' ') = ? ORDER BY rowid");
         rows.bind(1, golfer.toStdString());
         rows.bind(2, course.toStdString());
-        return collectRows(rows);
+        QVector<QStringList> found;
+        while (rows.executeStep()) {
+            found.append(rowValues(rows, 0));
+        }
+        return found;
     });
 }

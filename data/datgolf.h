@@ -58,7 +58,8 @@ public:
     // Deletes every round whose golfer has the given owner key (blanks trimmed, capitals).
     void deleteRoundsOwnedBy(const QString &ownerKey);
 
-    // The records of rows [first, first + count) in table order, each as its fields' texts.
+    // The records at positions [first, first + count) of the record set, each as its
+    // fields' texts; a record removed meanwhile by another program comes back empty.
     QVector<QStringList> readRows(int first, int count) const;
     QStringList fieldNames() const { return m_columns; }
 
@@ -71,9 +72,10 @@ private:
 
     SQLite::Database &connection() const;
     int columnIndex(const QString &name) const;
-    void loadCurrent() const;
-    QVector<QStringList> collectRows(SQLite::Statement &statement) const;
-    QString columnText(const SQLite::Statement &statement, int column) const;
+    const QStringList &currentRecord() const;
+    void forgetReadAhead() { m_block.clear(); }
+    QStringList rowValues(const SQLite::Statement &statement, int firstColumn) const;
+    QString columnText(const SQLite::Statement &statement, int field, int column) const;
     void bindValue(SQLite::Statement &statement, int parameter, const QString &column, const QString &value) const;
     void findFrom(int startPosition, const QString &fieldName, const QString &name);
     void requireTable() const;
@@ -91,6 +93,7 @@ private:
     bool m_noMatch = false;
     EditMode m_editMode = EditMode::None;
     QHash<QString, QString> m_pending;
-    mutable QStringList m_current;
-    mutable int m_currentLoadedFor = -1;
+    // Records are read ahead in blocks, so a pass over a table costs few queries.
+    mutable QVector<QStringList> m_block;
+    mutable int m_blockFirst = 0;
 };

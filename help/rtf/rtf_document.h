@@ -4,6 +4,7 @@
 // and tables whose cells hold more paragraphs and tables. Text is UTF-8; U+2028 is a line break
 // inside a paragraph.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>

@@ -1,0 +1,79 @@
+#include "app/teebook_program.h"
+#include "bench/bench_timing.h"
+#include "bench/scorebook_generator.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+// The whole start of the program, from launch to the visible main menu, on a
+// large scorebook, against the launch of a program that shows an empty window.
+// Run it under a display (xvfb-run works); each start runs in a fresh process.
+
+namespace {
+
+int showMainMenu(const QString &programDir)
+{
+    TeebookProgram program(programDir);
+    if (!program.start()) {
+        return 1;
+    }
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmMain")) {
+            return QTest::qWaitForWindowExposed(window) ? 0 : 1;
+        }
+    }
+    return 1;
+}
+
+int showEmptyWindow()
+{
+    QWidget window;
+    window.resize(560, 430);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window) ? 0 : 1;
+}
+
+double launchSeconds(const QStringList &arguments)
+{
+    return medianSeconds(7, [&] {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), arguments);
+        child.waitForFinished(60000);
+        if (child.exitCode() != 0) {
+            std::fprintf(stderr, "child %s failed\n", qPrintable(arguments.join(QLatin1Char(' '))));
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--menu") {
+        QApplication app(argc, argv);
+        return showMainMenu(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 2 && QByteArray(argv[1]) == "--empty") {
+        QApplication app(argc, argv);
+        return showEmptyWindow();
+    }
+
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const ScorebookSize size;
+    if (const QString failure = generateScorebook(dir.filePath(QStringLiteral("teedat2000.mdb")), size);
+        !failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
+        return 1;
+    }
+    std::printf("scorebook: %d courses, %d golfers, %d rounds\n", size.courses, size.golfers, size.rounds);
+    const double empty = launchSeconds({QStringLiteral("--empty")});
+    const double menu = launchSeconds({QStringLiteral("--menu"), dir.path()});
+    report("launch to visible main menu", menu, "launch to empty window", empty, 3.0);
+    std::printf("absolute target: under 0.3 s -> %s\n", menu < 0.3 ? "met" : "NOT met");
+    return 0;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/seams.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <memory>
+
+// Recording stand-ins for the seams: nothing reaches a person, a speaker or
+// another process during a test.
+
+class FakeMessageBoxes : public MessageBoxes
+{
+public:
+    MessageAnswer show(QWidget *, const MessageRequest &request) override
+    {
+        shown.append(request);
+        if (request.buttons == MessageButtons::Ok) {
+            return MessageAnswer::Ok;
+        }
+        return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+    }
+
+    QStringList titles() const
+    {
+        QStringList result;
+        for (const auto &request : shown) {
+            result.append(request.title);
+        }
+        return result;
+    }
+
+    QList<MessageAnswer> answers; // for Yes/No questions, in order; No when none left
+    QList<MessageRequest> shown;
+};
+
+class FakeSoundDevice : public SoundDevice
+{
+public:
+    explicit FakeSoundDevice(QStringList *log)
+        : m_log(log)
+    {
+    }
+    void command(const QString &word) override
+    {
+        if (word.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0) {
+            m_open = true;
+        } else if (word.compare(QLatin1String("close"), Qt::CaseInsensitive) == 0) {
+            m_open = false;
+        } else if (m_open && word.compare(QLatin1String("PLAY"), Qt::CaseInsensitive) == 0) {
+            played->append(fileName());
+        }
+        m_log->append(word);
+    }
+    QStringList *played = nullptr;
+
+private:
+    QStringList *m_log;
+    bool m_open = false;
+};
+
+class FakeLauncher : public ProgramLauncher
+{
+public:
+    bool startDetached(const QString &path) override
+    {
+        started.append(path);
+        return succeed;
+    }
+    QStringList started;
+    bool succeed = true;
+};
+
+class FakeBeeper : public Beeper
+{
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+class FakeClock : public Clock
+{
+public:
+    QString today() const override { return date; }
+    QString date = QStringLiteral("6/12/26");
+};

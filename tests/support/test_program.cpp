@@ -1,0 +1,99 @@
+#include "tests/support/test_program.h"
+
+#include "app/frm_main.h"
+#include "app/window_catalog.h"
+#include "courses/course_layout.h"
+#include "data/datgolf.h"
+#include "data/scorebook_file.h"
+
+#include <QtTest>
+
+TestProgram::TestProgram()
+    : windows([this] { ++endRequests; })
+{
+    QVERIFY(folder.isValid());
+    context.programDir = folder.path();
+    context.messages = &messages;
+    context.launcher = &launcher;
+    context.beeper = &beeper;
+    context.clock = &clock;
+    context.makeSoundDevice = [this] {
+        auto device = std::make_unique<FakeSoundDevice>(&soundCommands);
+        device->played = &soundsPlayed;
+        return device;
+    };
+    context.windows = &windows;
+    registerWindows(context);
+    QCOMPARE(scorebook::createEmpty(context.databasePath()), QString());
+}
+
+TestProgram::~TestProgram() = default;
+
+FormWindow *TestProgram::startUp()
+{
+    auto *main = new frmMain(context);
+    windows.adopt(main);
+    main->Form_Load();
+    return main;
+}
+
+std::unique_ptr<DataControl> TestProgram::open(const QString &table) const
+{
+    auto data = std::make_unique<DataControl>();
+    data->setDatabaseName(context.databasePath());
+    data->setRecordSource(table);
+    data->refresh();
+    return data;
+}
+
+void TestProgram::addCourse(const QStringList &courseRecord)
+{
+    auto data = open(QStringLiteral("courseinfo"));
+    data->addNew();
+    for (int index = 0; index < course_layout::Fields; ++index) {
+        data->setField(course_layout::fieldName(index), courseRecord.value(index));
+    }
+    data->update();
+}
+
+void TestProgram::addGolfer(const QString &name)
+{
+    auto data = open(QStringLiteral("golfers"));
+    data->addNew();
+    data->setField(QStringLiteral("golfer_name"), name);
+    data->update();
+}
+
+void TestProgram::addRound(const QHash<QString, QString> &fields)
+{
+    auto data = open(QStringLiteral("rounds"));
+    data->addNew();
+    for (auto field = fields.cbegin(); field != fields.cend(); ++field) {
+        data->setField(field.key(), field.value());
+    }
+    data->update();
+}
+
+QStringList sampleCourse(const QString &name, const QList<int> &pars, bool eighteen)
+{
+    using namespace course_layout;
+    QStringList course(Fields, QStringLiteral("0"));
+    course[Name] = name;
+    course[Size] = eighteen ? QStringLiteral("True") : QStringLiteral("False");
+    const int holes = eighteen ? 18 : 9;
+    int totals[2][4] = {};
+    for (int hole = 1; hole <= holes; ++hole) {
+        const int values[] = {300 + hole, 280 + hole, 250 + hole, pars.value(hole - 1, 4), hole};
+        for (int v = Blue; v <= Handicap; ++v) {
+            course[holeIndex(hole, Value(v))] = QString::number(values[v]);
+            if (v <= Par) {
+                totals[hole > 9][v] += values[v];
+            }
+        }
+    }
+    for (int v = Blue; v <= Par; ++v) {
+        course[frontTotalIndex(Value(v))] = QString::number(totals[0][v]);
+        course[backTotalIndex(Value(v))] = QString::number(totals[1][v]);
+    }
+    return course;
+}
