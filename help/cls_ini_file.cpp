@@ -112,9 +112,9 @@ QString clsIniFile::GetString(const QString &entry, const QString &defaultText)
     QByteArray section = m_SectionName.toUtf8();
     QByteArray key = entry.toUtf8();
     QByteArray fallback = defaultText.toUtf8();
-    std::uint32_t count = m_UseWinINI ? profile::GetProfileStringA(section, key, fallback, buffer, sizeof buffer)
-                                      : profile::GetPrivateProfileStringA(section, key, fallback, buffer,
-                                                                          sizeof buffer, fileArgument());
+    std::uint32_t count = m_UseWinINI
+        ? profile::GetProfileStringA(section, key, fallback, buffer, sizeof buffer)
+        : profile::GetPrivateProfileStringA(section, key, fallback, buffer, sizeof buffer, fileArgument());
     return count > 0 ? QString::fromUtf8(buffer, static_cast<int>(count)) : QString();
 }
 
@@ -137,7 +137,7 @@ bool clsIniFile::GetTF(const QString &entry, bool defaultValue)
     if (!checkSectionReady()) {
         return false;
     }
-    static const QStringList yes{"YES", "Y", "TRUE", "T", "ON", "1", "-1"};
+    static const QStringList yes {"YES", "Y", "TRUE", "T", "ON", "1", "-1"};
     QString text = GetString(entry, defaultValue ? QStringLiteral("True") : QStringLiteral("False"));
     return yes.contains(text.toUpper().trimmed());
 }
@@ -253,9 +253,9 @@ QString clsIniFile::GetSectEntries()
     }
     char buffer[kSectionBuffer];
     QByteArray section = m_SectionName.toUtf8();
-    std::uint32_t count = m_UseWinINI ? profile::GetProfileSectionA(section, buffer, sizeof buffer)
-                                      : profile::GetPrivateProfileSectionA(section, buffer, sizeof buffer,
-                                                                           fileArgument());
+    std::uint32_t count = m_UseWinINI
+        ? profile::GetProfileSectionA(section, buffer, sizeof buffer)
+        : profile::GetPrivateProfileSectionA(section, buffer, sizeof buffer, fileArgument());
     return QString::fromUtf8(buffer, static_cast<int>(count + 1));
 }
 
@@ -291,8 +291,7 @@ void clsIniFile::FlushCache()
     }
 }
 
-void clsIniFile::IniWrite(const QString &section, const QString &entry, const QString &value,
-                          const QString &filePath)
+void clsIniFile::IniWrite(const QString &section, const QString &entry, const QString &value, const QString &filePath)
 {
     QByteArray sectionText = section.toUtf8();
     QByteArray key = entry.toUtf8();
@@ -319,9 +318,8 @@ QString clsIniFile::IniRead(const QString &section, const QString &entry, qint16
     char buffer[kValueBuffer];
     QByteArray fallback = defaultText.toUtf8();
     std::uint32_t count = m_UseWinINI
-                              ? profile::GetProfileStringA(sectionText, key, fallback, buffer, sizeof buffer)
-                              : profile::GetPrivateProfileStringA(sectionText, key, fallback, buffer,
-                                                                  sizeof buffer, file);
+        ? profile::GetProfileStringA(sectionText, key, fallback, buffer, sizeof buffer)
+        : profile::GetPrivateProfileStringA(sectionText, key, fallback, buffer, sizeof buffer, file);
     return QString::fromUtf8(buffer, static_cast<int>(count));
 }
 

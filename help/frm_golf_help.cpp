@@ -63,7 +63,7 @@ frmGolfHelp::frmGolfHelp(HelpMessageBox &messages, const QString &programFolder,
     auto *pane = new QWidget;
     pane->setObjectName(QStringLiteral("helpPane"));
     setCentralWidget(pane);
-    for (QWidget *control : std::initializer_list<QWidget *>{cmdQuit, TreeView1, WB1}) {
+    for (QWidget *control : std::initializer_list<QWidget *> {cmdQuit, TreeView1, WB1}) {
         control->setParent(pane);
     }
     pane->installEventFilter(this);
@@ -118,7 +118,8 @@ void frmGolfHelp::GetData()
         TopicEntry &topic = topicTable[static_cast<std::size_t>(k)];
         ini.setSectionName(QString::number(k));
         topic.ListItem = ini.GetString(QStringLiteral("ListItem"), QStringLiteral("<UNKNOWN>"));
-        topic.ListTarget = programFolder + u'/' + ini.GetString(QStringLiteral("ListTarget"), QStringLiteral("<UNKNOWN>"));
+        topic.ListTarget
+            = programFolder + u'/' + ini.GetString(QStringLiteral("ListTarget"), QStringLiteral("<UNKNOWN>"));
         topic.Relative = ini.GetString(QStringLiteral("Relative"), kRootKey);
         topic.Node = settings::isHeading(ini.GetString(QStringLiteral("Node"), QStringLiteral("False")));
         topic.Key = ini.GetString(QStringLiteral("Key"), topic.ListItem);
@@ -220,9 +221,9 @@ void frmGolfHelp::Form_Resize()
 
 void frmGolfHelp::cmdQuit_Click()
 {
-    HelpMessageBox::Answer answer =
-        messages.show(this, QStringLiteral("Quit?"), QStringLiteral("Are You Sure that you want to quit?"),
-                      HelpMessageBox::Buttons::YesNo, HelpMessageBox::Icon::Question, HelpMessageBox::Answer::Yes);
+    HelpMessageBox::Answer answer
+        = messages.show(this, QStringLiteral("Quit?"), QStringLiteral("Are You Sure that you want to quit?"),
+                        HelpMessageBox::Buttons::YesNo, HelpMessageBox::Icon::Question, HelpMessageBox::Answer::Yes);
     if (answer == HelpMessageBox::Answer::Yes) {
         Q_EMIT programEnded();
     }

@@ -63,8 +63,7 @@ private:
     void TreeView1_Expand(QTreeWidgetItem *node);
     void TreeView1_NodeClick(QTreeWidgetItem *node);
 
-    QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &key, const QString &text,
-                             const QString &picture);
+    QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, const QString &picture);
     void setPicture(QTreeWidgetItem *node, const QString &picture);
     void showRichText(const QString &path);
     void showPlainText(const QString &path);

@@ -9,13 +9,27 @@ class QWidget;
 class HelpMessageBox
 {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Icon { Information, Question };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons
+    {
+        Ok,
+        YesNo
+    };
+    enum class Icon
+    {
+        Information,
+        Question
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No
+    };
 
     virtual ~HelpMessageBox() = default;
     virtual Answer show(QWidget *parent, const QString &title, const QString &text, Buttons buttons, Icon icon,
-                        Answer defaultButton) = 0;
+                        Answer defaultButton)
+        = 0;
 };
 
 // The real message box, modal over its parent.

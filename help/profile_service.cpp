@@ -113,8 +113,7 @@ std::shared_ptr<const IniText> readable(const std::string &path)
 }
 
 // Reads, edits and writes back one file; an unreadable file is never replaced.
-template<typename Edit>
-bool editFile(const char *fileName, Edit edit)
+template<typename Edit> bool editFile(const char *fileName, Edit edit)
 {
     std::string path = store::resolve(fileName);
     std::lock_guard<std::mutex> guard(serviceLock());
@@ -219,8 +218,8 @@ bool WritePrivateProfileStringA(const char *section, const char *key, const char
     if (!section) {
         return false; // with no section and no key this asks to flush; nothing is ever held back
     }
-    if (!fitsOnOneLine(section) || !fitsOnOneLine(key) || !fitsOnOneLine(value) ||
-        std::strchr(section, ']') || (key && std::strchr(key, '='))) {
+    if (!fitsOnOneLine(section) || !fitsOnOneLine(key) || !fitsOnOneLine(value) || std::strchr(section, ']')
+        || (key && std::strchr(key, '='))) {
         return false;
     }
     return editFile(fileName, [&](IniText &text) {

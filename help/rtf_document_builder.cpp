@@ -90,8 +90,7 @@ class Builder
 public:
     explicit Builder(QTextDocument &target)
         : target(target)
-    {
-    }
+    { }
 
     // "fresh" says the cursor stands in an empty block the next paragraph can use.
     void addBlocks(const std::vector<rtf::Block> &blocks, QTextCursor &cursor, bool &fresh)
@@ -163,8 +162,8 @@ private:
         for (std::size_t row = 0; row < table.rows.size(); ++row) {
             const auto &cells = table.rows[row].cells;
             for (std::size_t column = 0; column < cells.size(); ++column) {
-                QTextCursor cellCursor =
-                    inserted->cellAt(static_cast<int>(row), static_cast<int>(column)).firstCursorPosition();
+                QTextCursor cellCursor
+                    = inserted->cellAt(static_cast<int>(row), static_cast<int>(column)).firstCursorPosition();
                 bool cellFresh = true;
                 addBlocks(cells[column].blocks, cellCursor, cellFresh);
             }

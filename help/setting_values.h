@@ -7,7 +7,7 @@
 namespace settings {
 
 constexpr int kDefaultListWidth = 225;
-constexpr int kWidestList = 2000;  // pixels; wider would push the document off any screen
+constexpr int kWidestList = 2000; // pixels; wider would push the document off any screen
 constexpr int kMostEntries = 32767; // the largest 16-bit count
 
 int entryCount(const QString &text);

@@ -1,12 +1,11 @@
 #include "profile/ini_store.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
-
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

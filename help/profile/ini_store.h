@@ -17,7 +17,12 @@ std::string windowsDirectory();
 // A null name means WIN.INI; a bare name lies in the Windows directory; anything else is a path.
 std::string resolve(const char *fileName);
 
-enum class ReadStatus { Read, Missing, Unreadable };
+enum class ReadStatus
+{
+    Read,
+    Missing,
+    Unreadable
+};
 
 struct Loaded
 {

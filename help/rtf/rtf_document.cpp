@@ -6,19 +6,16 @@ namespace rtf {
 
 Block::Block(Paragraph paragraph)
     : paragraph_(std::move(paragraph))
-{
-}
+{ }
 
 Block::Block(Table table)
     : table_(std::make_unique<Table>(std::move(table)))
-{
-}
+{ }
 
 Block::Block(const Block &other)
     : paragraph_(other.paragraph_)
     , table_(other.table_ ? std::make_unique<Table>(*other.table_) : nullptr)
-{
-}
+{ }
 
 Block::Block(Block &&other) noexcept = default;
 

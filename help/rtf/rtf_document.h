@@ -16,13 +16,15 @@ struct Color
     unsigned char red = 0;
     unsigned char green = 0;
     unsigned char blue = 0;
-    bool operator==(const Color &other) const
-    {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
+    bool operator==(const Color &other) const { return red == other.red && green == other.green && blue == other.blue; }
 };
 
-enum class VerticalPosition { Normal, Superscript, Subscript };
+enum class VerticalPosition
+{
+    Normal,
+    Superscript,
+    Subscript
+};
 
 struct CharFormat
 {
@@ -39,16 +41,19 @@ struct CharFormat
 
     bool operator==(const CharFormat &other) const
     {
-        return fontFamily == other.fontFamily && halfPoints == other.halfPoints && bold == other.bold &&
-               italic == other.italic && underline == other.underline && strike == other.strike &&
-               position == other.position && color == other.color && highlight == other.highlight &&
-               link == other.link;
+        return fontFamily == other.fontFamily && halfPoints == other.halfPoints && bold == other.bold
+            && italic == other.italic && underline == other.underline && strike == other.strike
+            && position == other.position && color == other.color && highlight == other.highlight && link == other.link;
     }
 };
 
 struct Picture
 {
-    enum class Kind { Png, Jpeg };
+    enum class Kind
+    {
+        Png,
+        Jpeg
+    };
     Kind kind = Kind::Png;
     std::string data;
     int widthTwips = 0; // wanted size on the page; 0 when the document gives none
@@ -63,7 +68,13 @@ struct Inline
     std::optional<Picture> picture;
 };
 
-enum class Alignment { Left, Center, Right, Justify };
+enum class Alignment
+{
+    Left,
+    Center,
+    Right,
+    Justify
+};
 
 struct ParagraphFormat
 {

@@ -19,7 +19,15 @@ constexpr std::size_t kDeepestGroup = 1000;
 // A \ucN beyond this is no real fallback length.
 constexpr int kLongestFallback = 64;
 
-enum class Destination { Body, Skip, FontTable, ColorTable, FieldInstruction, Picture };
+enum class Destination
+{
+    Body,
+    Skip,
+    FontTable,
+    ColorTable,
+    FieldInstruction,
+    Picture
+};
 
 struct State
 {
@@ -54,29 +62,69 @@ struct PictureInProgress
 };
 
 // Destinations whose content is never shown: document settings, metadata, alternatives.
-const std::set<std::string_view> kSkippedDestinations = {
-    "aftncn",   "aftnsep",      "aftnsepc", "annotation", "atnauthor", "atnid",          "background",
-    "bkmkend",  "bkmkstart",    "colorschememapping",     "datastore", "docvar",         "filetbl",
-    "fldtype",  "footer",       "footerf",  "footerl",    "footerr",   "ftncn",          "ftnsep",
-    "ftnsepc",  "generator",    "header",   "headerf",    "headerl",   "headerr",        "info",
-    "latentstyles",             "listoverridetable",      "listpicture",                 "listtable",
-    "mmathPr",  "nonesttables", "nonshppict",             "objclass",  "objdata",        "pgdsctbl",
-    "pn",       "private",      "revtbl",   "rsidtbl",    "rxe",       "sp",             "stylesheet",
-    "tc",       "template",     "themedata",              "txe",       "userprops",      "xe",
-    "xmlnstbl"};
+const std::set<std::string_view> kSkippedDestinations = {"aftncn",
+                                                         "aftnsep",
+                                                         "aftnsepc",
+                                                         "annotation",
+                                                         "atnauthor",
+                                                         "atnid",
+                                                         "background",
+                                                         "bkmkend",
+                                                         "bkmkstart",
+                                                         "colorschememapping",
+                                                         "datastore",
+                                                         "docvar",
+                                                         "filetbl",
+                                                         "fldtype",
+                                                         "footer",
+                                                         "footerf",
+                                                         "footerl",
+                                                         "footerr",
+                                                         "ftncn",
+                                                         "ftnsep",
+                                                         "ftnsepc",
+                                                         "generator",
+                                                         "header",
+                                                         "headerf",
+                                                         "headerl",
+                                                         "headerr",
+                                                         "info",
+                                                         "latentstyles",
+                                                         "listoverridetable",
+                                                         "listpicture",
+                                                         "listtable",
+                                                         "mmathPr",
+                                                         "nonesttables",
+                                                         "nonshppict",
+                                                         "objclass",
+                                                         "objdata",
+                                                         "pgdsctbl",
+                                                         "pn",
+                                                         "private",
+                                                         "revtbl",
+                                                         "rsidtbl",
+                                                         "rxe",
+                                                         "sp",
+                                                         "stylesheet",
+                                                         "tc",
+                                                         "template",
+                                                         "themedata",
+                                                         "txe",
+                                                         "userprops",
+                                                         "xe",
+                                                         "xmlnstbl"};
 
 // Destinations marked ignorable (\*) that this reader does understand.
 const std::set<std::string_view> kUnderstoodIgnorables = {"fldinst", "shppict", "nesttableprops", "footnote"};
 
-const std::set<std::string_view> kUnderlines = {"ul",        "uld",       "uldash",   "uldashd",  "uldashdd",
-                                                "uldb",      "ulhwave",   "ulldash",  "ulth",     "ulthd",
-                                                "ulthdash",  "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave",
-                                                "ulw",       "ulwave"};
+const std::set<std::string_view> kUnderlines
+    = {"ul",    "uld",      "uldash",    "uldashd",    "uldashdd",  "uldb",       "ulhwave", "ulldash", "ulth",
+       "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
 
-const std::map<std::string_view, std::uint32_t> kSpecialCharacters = {
-    {"emdash", 0x2014},   {"endash", 0x2013},    {"lquote", 0x2018}, {"rquote", 0x2019},
-    {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"bullet", 0x2022}, {"emspace", 0x2003},
-    {"enspace", 0x2002},  {"qmspace", 0x2005},   {"zwj", 0x200D},    {"zwnj", 0x200C}};
+const std::map<std::string_view, std::uint32_t> kSpecialCharacters
+    = {{"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018}, {"rquote", 0x2019},
+       {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"bullet", 0x2022}, {"emspace", 0x2003},
+       {"enspace", 0x2002},   {"qmspace", 0x2005},   {"zwj", 0x200D},    {"zwnj", 0x200C}};
 
 bool switchedOn(const Token &token)
 {

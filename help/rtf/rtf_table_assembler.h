@@ -12,8 +12,7 @@ class TableAssembler
 public:
     explicit TableAssembler(std::vector<Block> &document)
         : document(document)
-    {
-    }
+    { }
 
     void addParagraph(int level, Paragraph paragraph);
     // Ends the current cell of the table at that level; the paragraph is the cell's last.

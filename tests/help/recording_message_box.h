@@ -1,0 +1,29 @@
+#pragma once
+
+#include "message_box.h"
+
+#include <QList>
+
+// Stands in for the user at the message box: records every box and gives scripted answers.
+class RecordingMessageBox : public HelpMessageBox
+{
+public:
+    struct Shown
+    {
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+
+    Answer show(QWidget *, const QString &title, const QString &text, Buttons buttons, Icon, Answer) override
+    {
+        shown.append({title, text, buttons});
+        if (buttons == Buttons::Ok) {
+            return Answer::Ok;
+        }
+        return answers.isEmpty() ? Answer::No : answers.takeFirst();
+    }
+
+    QList<Shown> shown;
+    QList<Answer> answers;
+};

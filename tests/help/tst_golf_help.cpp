@@ -1,0 +1,325 @@
+#include "frm_golf_help.h"
+#include "recording_message_box.h"
+#include "setting_values.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+namespace {
+
+// A help file with headings, documents of every kind and the configuration mistakes a person makes.
+const QByteArray kHelpIni = "[General]\nEntries=9\nListWidth=180\nForm Title=Varnholt Help\n"
+                            "[1]\nListItem=Welcome\nListTarget=welcome.rtf\n"
+                            "[2]\nListItem=Scoring\nNode=True\nKey=scoring\nListTarget=<NONE>\n"
+                            "[3]\nListItem=Entering a round\nListTarget=round.txt\nRelative=scoring\n"
+                            "[4]\nListItem=Shouting\nListTarget=upper.RTF\nRelative=scoring\n"
+                            "[5]\nListItem=Lost\nListTarget=missing.rtf\nRelative=nowhere\n"
+                            "[6]\nListItem=Twin\nListTarget=welcome.rtf\n"
+                            "[7]\nListItem=Twin\nListTarget=round.txt\n"
+                            "[8]\nListItem=Under twin\nRelative=Twin\nNode=1\n"
+                            "[9]\nListItem=Numbers\nNode=maybe\nListTarget=\n";
+
+} // namespace
+
+class GolfHelpTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    RecordingMessageBox messages;
+    std::unique_ptr<frmGolfHelp> window;
+
+    void writeFile(const QString &name, const QByteArray &content)
+    {
+        QFile file(folder->filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    void openWindow()
+    {
+        window = std::make_unique<frmGolfHelp>(messages, folder->path());
+        window->Form_Load();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QTreeWidgetItem *node(int number)
+    {
+        for (QTreeWidgetItemIterator it(window->TreeView1); *it; ++it) {
+            if ((*it)->data(0, frmGolfHelp::NodeNumberRole).toInt() == number) {
+                return *it;
+            }
+        }
+        return nullptr;
+    }
+    QString picture(int number) { return node(number)->data(0, frmGolfHelp::PictureKeyRole).toString(); }
+    void click(int number)
+    {
+        QTreeWidgetItem *item = node(number);
+        QVERIFY(item);
+        window->TreeView1->scrollToItem(item);
+        QRect place = window->TreeView1->visualItemRect(item);
+        QTest::mouseClick(window->TreeView1->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    QString shownText() const { return window->WB1->toPlainText(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        messages = RecordingMessageBox();
+        writeFile("welcome.rtf",
+                  "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Welcome to the {\\b scorebook}.\\par}");
+        writeFile("round.txt", "Type the strokes\nthen the putts.\n");
+        writeFile("upper.RTF", "{\\rtf1 Never shown\\par}");
+    }
+
+    void cleanup() { window.reset(); }
+
+    void buildsTheTreeFromHelpIni()
+    {
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Varnholt Help"));
+        QCOMPARE(window->listWidth(), 180);
+        QCOMPARE(window->TreeView1->topLevelItemCount(), 1);
+        QTreeWidgetItem *root = node(1);
+        QCOMPARE(root->text(0), QStringLiteral("Help Topics"));
+        QStringList top;
+        for (int i = 0; i < root->childCount(); ++i) {
+            top << root->child(i)->text(0);
+        }
+        // "Lost" names no earlier node and so sits at the top level.
+        QCOMPARE(top, (QStringList {"Welcome", "Scoring", "Lost", "Twin", "Twin", "Numbers"}));
+        QCOMPARE(node(4)->parent(), node(3));
+        QCOMPARE(node(5)->parent(), node(3));
+        // The key "Twin" stays with the first of the two entries that share it.
+        QCOMPARE(node(9)->parent(), node(7));
+        QCOMPARE(picture(3), QStringLiteral("Closed"));
+        QCOMPARE(picture(2), QStringLiteral("Document"));
+        QCOMPARE(picture(10), QStringLiteral("Document")); // "maybe" is no yes/no word
+        QCOMPARE(picture(9), QStringLiteral("Closed"));
+        // The last node is made visible, which opens its parent.
+        QVERIFY(root->isExpanded());
+        QCOMPARE(picture(1), QStringLiteral("Open"));
+    }
+
+    void clickingLoadsTheTopicsDocument_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rich text") << 2 << "Welcome to the scorebook.";
+        QTest::newRow("plain text") << 4 << "Type the strokes\nthen the putts.\n";
+        QTest::newRow("missing document") << 6 << "The help document \"missing.rtf\" could not be opened.";
+    }
+
+    void clickingLoadsTheTopicsDocument()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, expected);
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        click(number);
+        QCOMPARE(shownText(), expected);
+    }
+
+    void targetsWithoutRtfOrTxtLeaveTheDocument_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("heading marked <NONE>") << 3;
+        QTest::newRow("upper-case RTF") << 5;
+        QTest::newRow("empty target") << 10;
+        QTest::newRow("the root") << 1;
+    }
+
+    void targetsWithoutRtfOrTxtLeaveTheDocument()
+    {
+        QFETCH(int, number);
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        click(2);
+        click(number);
+        QCOMPARE(shownText(), QStringLiteral("Welcome to the scorebook."));
+    }
+
+    void richTextKeepsItsFormatting()
+    {
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        click(2);
+        QTextCursor cursor(window->WB1->document());
+        cursor.setPosition(shownText().indexOf("scorebook") + 1);
+        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        cursor.setPosition(2);
+        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
+    }
+
+    void plainTextIsBlackTenPointNotBold()
+    {
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        click(2);
+        click(4);
+        QTextCursor cursor(window->WB1->document());
+        cursor.setPosition(3);
+        QTextCharFormat format = cursor.charFormat();
+        QCOMPARE(format.foreground().color(), QColor(0, 0, 0));
+        QCOMPARE(format.fontPointSize(), 10.0);
+        QCOMPARE(format.fontWeight(), int(QFont::Normal));
+    }
+
+    void keyboardChoosesTopicsToo()
+    {
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        window->TreeView1->setCurrentItem(node(1));
+        window->TreeView1->setFocus();
+        QTest::keyClick(window->TreeView1, Qt::Key_Down);
+        QCOMPARE(shownText(), QStringLiteral("Welcome to the scorebook."));
+    }
+
+    void expandAndCollapseSwapPictures()
+    {
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        QTreeWidgetItem *heading = node(3);
+        window->TreeView1->expandItem(heading);
+        QCOMPARE(picture(3), QStringLiteral("Open"));
+        QCOMPARE(picture(4), QStringLiteral("Document"));
+        window->TreeView1->collapseItem(heading);
+        QCOMPARE(picture(3), QStringLiteral("Closed"));
+        QCOMPARE(heading->icon(0).cacheKey() == node(4)->icon(0).cacheKey(), false);
+    }
+
+    void defaultsWithoutHelpIni()
+    {
+        openWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillmark Help"));
+        QCOMPARE(window->listWidth(), 225);
+        QCOMPARE(node(1)->childCount(), 1);
+        QCOMPARE(node(2)->text(0), QStringLiteral("<UNKNOWN>"));
+        QCOMPARE(picture(2), QStringLiteral("Document"));
+        click(2);
+        QCOMPARE(shownText(), QString());
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void noEntriesGiveOnlyTheRoot()
+    {
+        writeFile("Help.INI", "[General]\nEntries=0\n");
+        openWindow();
+        QCOMPARE(window->TreeView1->topLevelItemCount(), 1);
+        QCOMPARE(node(1)->childCount(), 0);
+        QCOMPARE(picture(1), QStringLiteral("Closed"));
+        QCOMPARE(window->topics().size(), std::size_t(1));
+    }
+
+    void settingValues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("heading");
+        QTest::newRow("numbers") << " 12 " << 12 << 12 << true;
+        QTest::newRow("zero") << "0" << 0 << 0 << false;
+        QTest::newRow("not a number") << "lots" << 1 << 225 << false;
+        QTest::newRow("negative") << "-5" << 0 << 225 << true;
+        QTest::newRow("beyond 16 bits") << "99999" << 32767 << 2000 << true;
+        QTest::newRow("yes/no word") << "tRuE" << 1 << 225 << true;
+        QTest::newRow("false") << "False" << 1 << 225 << false;
+        QTest::newRow("fraction rounds") << "2.6" << 3 << 3 << true;
+    }
+
+    void settingValues()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, entries);
+        QFETCH(int, width);
+        QFETCH(bool, heading);
+        QCOMPARE(settings::entryCount(text), entries);
+        QCOMPARE(settings::listWidth(text), width);
+        QCOMPARE(settings::isHeading(text), heading);
+    }
+
+    void resizeLaysOutTheParts_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("roomy") << QSize(700, 500);
+        QTest::newRow("narrower than the list") << QSize(120, 300);
+        QTest::newRow("tiny") << QSize(10, 10);
+    }
+
+    void resizeLaysOutTheParts()
+    {
+        QFETCH(QSize, size);
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        window->resize(size);
+        QTRY_COMPARE(window->cmdQuit->width(), std::min(180, window->centralWidget()->width()));
+        QSize inner = window->centralWidget()->size();
+        int listWidth = window->cmdQuit->width();
+        QCOMPARE(window->cmdQuit->pos(), QPoint(0, 0));
+        QCOMPARE(window->TreeView1->geometry(),
+                 QRect(0, window->cmdQuit->height(), listWidth, inner.height() - window->cmdQuit->height()));
+        QCOMPARE(window->WB1->x(), listWidth + 1);
+        QVERIFY(window->WB1->geometry().right() < std::max(inner.width(), listWidth + 1));
+        QCOMPARE(window->WB1->height(), inner.height());
+    }
+
+    void quitAsksFirst_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("button, No") << false << false;
+        QTest::newRow("button, Yes") << false << true;
+        QTest::newRow("menu, No") << true << false;
+        QTest::newRow("menu, Yes") << true << true;
+    }
+
+    void quitAsksFirst()
+    {
+        QFETCH(bool, fromMenu);
+        QFETCH(bool, yes);
+        writeFile("Help.INI", kHelpIni);
+        openWindow();
+        click(2);
+        QSignalSpy ended(window.get(), &frmGolfHelp::programEnded);
+        messages.answers = {yes ? HelpMessageBox::Answer::Yes : HelpMessageBox::Answer::No};
+        if (fromMenu) {
+            window->mnuMnuQuit->trigger();
+        } else {
+            QTest::mouseClick(window->cmdQuit, Qt::LeftButton);
+        }
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].title, QStringLiteral("Quit?"));
+        QCOMPARE(messages.shown[0].text, QStringLiteral("Are You Sure that you want to quit?"));
+        QCOMPARE(messages.shown[0].buttons, HelpMessageBox::Buttons::YesNo);
+        QCOMPARE(ended.count(), yes ? 1 : 0);
+        QVERIFY(window->isVisible());
+        QCOMPARE(shownText(), QStringLiteral("Welcome to the scorebook."));
+    }
+
+    void controlsCarryTheirNames()
+    {
+        openWindow();
+        QCOMPARE(window->cmdQuit->text(), QStringLiteral("&Quit Help"));
+        QCOMPARE(window->mnuMnu->title(), QStringLiteral("&Menu"));
+        QCOMPARE(window->mnuMnuQuit->text(), QStringLiteral("&Quit"));
+        for (const char *name : {"cmdQuit", "TreeView1", "WB1", "mnuMnu", "mnuMnuQuit"}) {
+            QVERIFY2(window->findChild<QObject *>(name), name);
+        }
+        QCOMPARE(window->TreeView1->accessibleName(), QStringLiteral("Help Topics"));
+    }
+};
+
+QTEST_MAIN(GolfHelpTest)
+#include "tst_golf_help.moc"
