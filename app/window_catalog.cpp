@@ -3,10 +3,12 @@
 #include "app/app_context.h"
 #include "app/frm_about.h"
 #include "app/window_registry.h"
+#include "courses/frm_course.h"
 
 void registerWindows(AppContext &context)
 {
     WindowRegistry &windows = *context.windows;
     windows.addWindow(QStringLiteral("frmAbout"), [&context] { return new frmAbout(context); });
+    windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
     context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });
 }

@@ -1,0 +1,170 @@
+#include "courses/frm_course.h"
+
+#include "app/app_context.h"
+#include "app/window_registry.h"
+#include "courses/card_fill.h"
+#include "courses/card_grid.h"
+#include "courses/course_layout.h"
+#include "courses/course_pick_list.h"
+#include "data/list_loaders.h"
+#include "data/text_rules.h"
+#include "scoring/clear_card.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString BackNineCaption = QStringLiteral("&Back Nine");
+const QString FrontNineCaption = QStringLiteral("&Front Nine");
+constexpr QSize AdSize(240, 56);
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setMinimumHeight(36);
+    return button;
+}
+
+QLabel *makePicture(QWidget *parent, const QString &name)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setFixedSize(AdSize);
+    picture->setVisible(false);
+    return picture;
+}
+
+} // namespace
+
+frmCourse::frmCourse(AppContext &context)
+    : FormWindow(context, QStringLiteral("frmCourse"))
+    , imgAd1(makePicture(this, QStringLiteral("imgAd1")))
+    , imgAd2(makePicture(this, QStringLiteral("imgAd2")))
+    , cboCourse(makeCoursePickList(this, QStringLiteral("cboCourse")))
+    , card(new CardGrid(CardGrid::Middle::EmptyBand, this))
+    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), BackNineCaption,
+                         QStringLiteral(" View the Back Nine Information ")))
+    , cmdNewCourseInfo(makeButton(this, QStringLiteral("cmdNewCourseInfo"),
+                                  QStringLiteral("&Enter New or Edit a Course"),
+                                  QStringLiteral(" Enter a New Course or Edit an Existing Course ")))
+    , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
+                         QStringLiteral(" Back to the Main Menu ")))
+    , cmdHelp(makeHelpButton())
+{
+    setWindowTitle(QStringLiteral("Enter New or Update Selected Course Information"));
+    setStyleSheet(QStringLiteral("frmCourse { background: rgb(27,94,32); }"
+                                 "QPushButton { background: rgb(255,253,231); color: rgb(27,94,32);"
+                                 " font-weight: bold; padding: 4px 14px; border: 2px solid rgb(13,59,18);"
+                                 " border-radius: 6px; }"
+                                 "QPushButton:focus { border-color: rgb(255,213,79); }"
+                                 "QPushButton:disabled { color: rgb(150,150,150); }"));
+    context.pickLists.registerCourseList(PickLists::CourseViewer, cboCourse);
+
+    auto *pictures = new QHBoxLayout;
+    pictures->addWidget(imgAd1);
+    pictures->addStretch();
+    pictures->addWidget(cboCourse);
+    pictures->addStretch();
+    pictures->addWidget(imgAd2);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdNine);
+    buttons->addWidget(cmdNewCourseInfo);
+    buttons->addWidget(cmdExit);
+    buttons->addStretch();
+    buttons->addWidget(cmdHelp);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(12);
+    layout->addLayout(pictures);
+    layout->addWidget(card);
+    layout->addLayout(buttons);
+
+    setTabOrder(cboCourse, cmdNine);
+    setTabOrder(cmdNine, cmdNewCourseInfo);
+    setTabOrder(cmdNewCourseInfo, cmdExit);
+    setTabOrder(cmdExit, cmdHelp);
+
+    connect(cboCourse, &QComboBox::activated, this, &frmCourse::cboCourse_Click);
+    connect(cmdNine, &QPushButton::clicked, this, &frmCourse::cmdNine_Click);
+    connect(cmdNewCourseInfo, &QPushButton::clicked, this, &frmCourse::cmdNewCourseInfo_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmCourse::cmdExit_Click);
+}
+
+void frmCourse::Form_Load()
+{
+    load_course_lists(m_context.state, m_context.pickLists);
+    cmdNine->setEnabled(false);
+    cmdHelp->setIcon(m_context.ImageList1.picture(7));
+    cmdHelp->setVisible(true);
+    imgAd1->setPixmap(m_context.ImageList1.picture(9).pixmap(AdSize));
+    imgAd2->setPixmap(m_context.ImageList1.picture(10).pixmap(AdSize));
+    imgAd1->setVisible(true);
+    imgAd2->setVisible(true);
+}
+
+void frmCourse::Form_Activate()
+{
+    clear_card(this, *m_context.clock);
+    // A cleared card has no course whose other nine could be shown.
+    cmdNine->setEnabled(false);
+    imgAd1->setPixmap(m_context.ImageList1.picture(9).pixmap(AdSize));
+    cboCourse->setFocus();
+}
+
+bool frmCourse::backNineShown() const
+{
+    return cmdNine->text() != BackNineCaption;
+}
+
+void frmCourse::showNine(bool backNine)
+{
+    cmdNine->setText(backNine ? FrontNineCaption : BackNineCaption);
+    card->showNine(backNine);
+    if (backNine) {
+        fill_back_card(this, m_context.state, m_context.state.course_index);
+    } else {
+        fill_front_card(this, m_context.state, m_context.state.course_index);
+    }
+}
+
+void frmCourse::cboCourse_Click(int index)
+{
+    SharedState &state = m_context.state;
+    if (index < 0 || index > state.last_course) {
+        return;
+    }
+    state.course_index = index;
+    cmdNine->setEnabled(text::truthValue(state.course_cache.value(index).value(course_layout::Size)));
+    // A newly chosen course always opens on its front nine, under the front nine's labels.
+    showNine(false);
+}
+
+void frmCourse::cmdNine_Click()
+{
+    showNine(!backNineShown());
+}
+
+void frmCourse::cmdNewCourseInfo_Click()
+{
+    setVisible(false);
+    m_context.windows->show(QStringLiteral("frmNewCourse"));
+}
+
+void frmCourse::cmdExit_Click()
+{
+    setVisible(false);
+    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+}
+
+void frmCourse::leaveByFrame()
+{
+    cmdExit_Click();
+}
