@@ -79,6 +79,10 @@ QTextBlockFormat blockFormat(const rtf::ParagraphFormat &source)
     format.setTextIndent(pixels(source.firstLineIndent));
     format.setTopMargin(std::max(0.0, pixels(source.spaceBefore)));
     format.setBottomMargin(std::max(0.0, pixels(source.spaceAfter)));
+    // A hanging indent's tab leads to the indent (tab stops count from where the first line starts).
+    if (source.firstLineIndent < 0 && source.leftIndent > 0) {
+        format.setTabPositions({QTextOption::Tab(pixels(-source.firstLineIndent), QTextOption::LeftTab)});
+    }
     if (source.pageBreakBefore) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     }

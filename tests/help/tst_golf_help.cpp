@@ -308,6 +308,25 @@ private Q_SLOTS:
         QCOMPARE(shownText(), QStringLiteral("Welcome to the scorebook."));
     }
 
+    void shippedHelpOpensEveryTopic()
+    {
+        window = std::make_unique<frmGolfHelp>(messages, QStringLiteral(HELP_ASSETS_DIR));
+        window->Form_Load();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Varnholt Help"));
+        QVERIFY(window->topics().size() > 10);
+        for (std::size_t k = 1; k < window->topics().size(); ++k) {
+            const TopicEntry &topic = window->topics()[k];
+            if (topic.Node) {
+                continue;
+            }
+            window->WB1->clear();
+            window->LoadHTML(int(k));
+            QVERIFY2(window->WB1->toPlainText().size() > 100, qPrintable(topic.ListItem));
+            QVERIFY2(!window->WB1->toPlainText().contains("could not be opened"), qPrintable(topic.ListItem));
+        }
+        QVERIFY(messages.shown.isEmpty());
+    }
+
     void controlsCarryTheirNames()
     {
         openWindow();
