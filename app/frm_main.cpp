@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,23 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// A picture button of the menu: Enter presses it too, as on every other button.
+class MenuButton : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            animateClick();
+            return;
+        }
+        QToolButton::keyPressEvent(event);
+    }
+};
 
 QWidget *makeTitle(QWidget *parent)
 {
@@ -122,7 +140,7 @@ frmMain::~frmMain() = default;
 
 QToolButton *frmMain::makeMenuButton(const QString &name, const QString &caption, const QString &tip)
 {
-    auto *button = new QToolButton(this);
+    auto *button = new MenuButton(this);
     button->setObjectName(name);
     button->setText(caption);
     button->setToolTip(tip);

@@ -115,6 +115,7 @@ void CardGrid::addScoreRows(int firstRow)
     txtName->setReadOnly(true);
     txtName->setFocusPolicy(Qt::NoFocus);
     txtName->setAccessibleName(QStringLiteral("Golfer"));
+    txtName->setPlaceholderText(QStringLiteral("Strokes"));
     txtName->setMinimumWidth(90);
     m_grid->addWidget(txtName, firstRow, 0);
 

@@ -1,6 +1,7 @@
 #include "data/scorebook_connection.h"
 
 #include "data/database_error.h"
+#include "data/text_rules.h"
 
 #include <sqlite3.h>
 
@@ -33,16 +34,7 @@ void ownerKeyFunction(sqlite3_context *context, int, sqlite3_value **args)
 
 QString roundOwnerKey(const QString &name)
 {
-    // Only blanks are trimmed, as a golfer would read the name; tabs stay.
-    qsizetype start = 0;
-    qsizetype end = name.size();
-    while (start < end && name[start] == QLatin1Char(' ')) {
-        ++start;
-    }
-    while (end > start && name[end - 1] == QLatin1Char(' ')) {
-        --end;
-    }
-    return name.mid(start, end - start).toUpper();
+    return text::trimBlanks(name).toUpper();
 }
 
 std::unique_ptr<SQLite::Database> openScorebookConnection(const QString &path)

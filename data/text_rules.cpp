@@ -56,6 +56,19 @@ double leadingNumber(const QString &value)
     return ok ? number : 0.0;
 }
 
+QString trimBlanks(const QString &value)
+{
+    qsizetype start = 0;
+    qsizetype end = value.size();
+    while (start < end && value[start] == QLatin1Char(' ')) {
+        ++start;
+    }
+    while (end > start && value[end - 1] == QLatin1Char(' ')) {
+        --end;
+    }
+    return value.mid(start, end - start);
+}
+
 bool truthValue(const QString &value)
 {
     const QString word = value.trimmed();

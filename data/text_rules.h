@@ -10,6 +10,9 @@ namespace text {
 // leading decimal number (sign, digits, point, digits) is taken; 0 when none.
 double leadingNumber(const QString &value);
 
+// The text without the blanks (spaces) before and after it; tabs stay.
+QString trimBlanks(const QString &value);
+
 // "True"/"False" in any letter case, or a number where non-zero means true.
 bool truthValue(const QString &value);
 

@@ -1,0 +1,200 @@
+#include "golfers/frm_golfer.h"
+
+#include "app/app_context.h"
+#include "app/wait_cursor.h"
+#include "app/window_registry.h"
+#include "data/database_error.h"
+#include "data/datgolf.h"
+#include "data/list_loaders.h"
+#include "data/text_rules.h"
+#include "golfers/golfer_removal.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setMinimumWidth(120);
+    return button;
+}
+
+} // namespace
+
+frmGolfer::frmGolfer(AppContext &context)
+    : FormWindow(context, QStringLiteral("frmGolfer"))
+    , lblTitle(new QLabel(QStringLiteral("Please Enter Your Name"), this))
+    , lblShadow(new QLabel(QStringLiteral("Please Enter Your Name"), this))
+    , lblName(new QLabel(QStringLiteral("Name"), this))
+    , cboAddGolfer(new QComboBox(this))
+    , cmdSaveName(makeButton(this, QStringLiteral("cmdSaveName"), QStringLiteral("&Add"), QStringLiteral(" Add a Golfer")))
+    , cmdDeleteGolfer(makeButton(this, QStringLiteral("cmdDeleteGolfer"), QStringLiteral("&Delete"),
+                                 QStringLiteral(" Delete a Golfer ")))
+    , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
+                         QStringLiteral("Go Back to the Main Menu ")))
+    , cmdHelp(makeHelpButton())
+{
+    setWindowTitle(QStringLiteral("Enter Golfer Information"));
+    setStyleSheet(QStringLiteral("frmGolfer { background: rgb(27,94,32); }"
+                                 "QLabel#lblTitle, QLabel#lblName { color: rgb(255,253,231); }"
+                                 "QLabel#lblShadow { color: rgb(10,40,10); }"));
+
+    QFont rounded(QStringLiteral("Arial Rounded MT Bold"), 12);
+    rounded.setBold(true);
+    QFont titleFont = rounded;
+    titleFont.setPointSize(20);
+    for (QLabel *label : {lblTitle, lblShadow}) {
+        label->setFont(titleFont);
+        label->setObjectName(label == lblTitle ? QStringLiteral("lblTitle") : QStringLiteral("lblShadow"));
+    }
+    lblName->setObjectName(QStringLiteral("lblName"));
+    lblName->setFont(rounded);
+    lblName->setBuddy(cboAddGolfer);
+
+    cboAddGolfer->setObjectName(QStringLiteral("cboAddGolfer"));
+    cboAddGolfer->setEditable(true);
+    cboAddGolfer->setInsertPolicy(QComboBox::NoInsert);
+    cboAddGolfer->setFont(rounded);
+    cboAddGolfer->setMinimumWidth(280);
+    cboAddGolfer->setAccessibleName(QStringLiteral("Golfer name"));
+    context.pickLists.registerGolferList(PickLists::Roster, cboAddGolfer);
+
+    // The heading with its shadow one step behind it.
+    auto *heading = new QWidget(this);
+    auto *headingLayout = new QGridLayout(heading);
+    headingLayout->setContentsMargins(0, 0, 3, 3);
+    headingLayout->addWidget(lblShadow, 0, 0, Qt::AlignCenter);
+    headingLayout->addWidget(lblTitle, 0, 0, Qt::AlignCenter);
+    lblShadow->setContentsMargins(3, 3, 0, 0);
+    lblTitle->raise();
+
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(lblName);
+    nameRow->addWidget(cboAddGolfer, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSaveName);
+    buttons->addWidget(cmdDeleteGolfer);
+    buttons->addWidget(cmdExit);
+    buttons->addStretch();
+    buttons->addWidget(cmdHelp);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->setSpacing(16);
+    layout->addWidget(heading);
+    layout->addLayout(nameRow);
+    layout->addLayout(buttons);
+
+    connect(cmdSaveName, &QPushButton::clicked, this, &frmGolfer::cmdSaveName_Click);
+    connect(cmdDeleteGolfer, &QPushButton::clicked, this, &frmGolfer::cmdDeleteGolfer_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmGolfer::cmdExit_Click);
+}
+
+frmGolfer::~frmGolfer() = default;
+
+void frmGolfer::Form_Load()
+{
+    datgolf = std::make_unique<DataControl>();
+    try {
+        openGolfers();
+    } catch (const DatabaseError &error) {
+        tellRefusal(QStringLiteral("Golfers"), error.message());
+    }
+    cmdHelp->setIcon(m_context.ImageList1.picture(7));
+    cmdHelp->setVisible(true);
+}
+
+void frmGolfer::openGolfers()
+{
+    datgolf->setDatabaseName(m_context.databasePath());
+    datgolf->setRecordSource(QStringLiteral("golfers"));
+    datgolf->refresh();
+}
+
+void frmGolfer::refillGolferLists()
+{
+    openGolfers();
+    load_golfer_lists(*datgolf, m_context.pickLists);
+}
+
+void frmGolfer::tellRefusal(const QString &title, const QString &why)
+{
+    m_context.messages->show(this, {title, why, MessageButtons::Ok, MessageIcon::Critical});
+}
+
+void frmGolfer::cmdSaveName_Click()
+{
+    const QString name = cboAddGolfer->currentText();
+    if (name.isEmpty() || text::trimBlanks(name) == PickLists::golferPrompt(PickLists::Roster)) {
+        m_context.messages->show(this, {QStringLiteral("Error adding new golfer."),
+                                        QStringLiteral("Error! No new golfer to add."), MessageButtons::Ok});
+        return;
+    }
+    try {
+        openGolfers();
+        datgolf->addNew();
+        datgolf->setField(QStringLiteral("golfer_name"), name);
+        datgolf->update();
+    } catch (const DatabaseError &error) {
+        tellRefusal(QStringLiteral("Error adding new golfer."),
+                    QStringLiteral("%1 was not added.\n%2").arg(name, error.message()));
+        return;
+    }
+    try {
+        refillGolferLists();
+    } catch (const DatabaseError &error) {
+        tellRefusal(QStringLiteral("Golfers"), error.message());
+    }
+}
+
+void frmGolfer::cmdDeleteGolfer_Click()
+{
+    const MessageAnswer answer =
+        m_context.messages->show(this, {QStringLiteral(" Delete a Golfer and all thier Rounds? "),
+                                        QStringLiteral("Are you sure you want to delete this golfer?\r\n"
+                                                       "All rounds for this golfer will be deleted also."),
+                                        MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No});
+    if (answer != MessageAnswer::Yes) {
+        return;
+    }
+    const QString name = cboAddGolfer->currentText();
+    GolferRemoval outcome;
+    try {
+        WaitCursor hourglass;
+        openGolfers();
+        outcome = removeGolfer(*datgolf, name);
+    } catch (const DatabaseError &error) {
+        tellRefusal(QStringLiteral("Delete a golfer."),
+                    QStringLiteral("Nothing was deleted.\n%1").arg(error.message()));
+        return;
+    }
+    if (outcome == GolferRemoval::NotFound) {
+        m_context.messages->show(this, {QStringLiteral("Delete a golfer."),
+                                        QStringLiteral("Sorry, I could not find the golfer."), MessageButtons::Ok});
+    }
+    try {
+        refillGolferLists();
+    } catch (const DatabaseError &error) {
+        tellRefusal(QStringLiteral("Golfers"), error.message());
+    }
+}
+
+void frmGolfer::cmdExit_Click()
+{
+    hide();
+    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+}
+
+void frmGolfer::leaveByFrame()
+{
+    cmdExit_Click();
+}

@@ -1,0 +1,186 @@
+#include "history/frm_view_pr.h"
+
+#include "app/app_context.h"
+#include "app/window_registry.h"
+#include "data/database_error.h"
+#include "data/datgolf.h"
+#include "history/rounds_table_model.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// Grid column of a table column: the grid's column 0 is its fixed column.
+constexpr int tableColumn(int gridColumn)
+{
+    return gridColumn - 1;
+}
+
+constexpr int FirstHiddenParColumn = 26;
+
+QFrame *makeLine(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: rgb(255,213,79);"));
+    return line;
+}
+
+} // namespace
+
+frmViewPR::frmViewPR(AppContext &context)
+    : FormWindow(context, QStringLiteral("frmViewPR"))
+    , lblViewPR(new QLabel(QStringLiteral("View Prior Rounds"), this))
+    , Grid1(new QTableView(this))
+    , cmdDone(new QPushButton(QStringLiteral("&Done"), this))
+{
+    setWindowTitle(QStringLiteral(" Prior Round Played"));
+    setStyleSheet(QStringLiteral("frmViewPR { background: rgb(27,94,32); }"
+                                 "QLabel#lblViewPR { color: rgb(255,253,231); }"
+                                 "QLabel#lblViewPRShadow { color: rgb(10,40,10); }"));
+    QFont headingFont = font();
+    headingFont.setPointSize(18);
+    headingFont.setBold(true);
+    auto *shadow = new QLabel(lblViewPR->text(), this);
+    shadow->setObjectName(QStringLiteral("lblViewPRShadow"));
+    for (QLabel *label : {shadow, lblViewPR}) {
+        label->setFont(headingFont);
+    }
+    lblViewPR->setObjectName(QStringLiteral("lblViewPR"));
+    shadow->setContentsMargins(3, 3, 0, 0);
+
+    auto *heading = new QGridLayout;
+    heading->addWidget(shadow, 0, 0, Qt::AlignCenter);
+    heading->addWidget(lblViewPR, 0, 0, Qt::AlignCenter);
+
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setAccessibleName(QStringLiteral("Prior rounds"));
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid1->verticalHeader()->setVisible(false);
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->setMinimumSize(900, 360);
+
+    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    connect(cmdDone, &QPushButton::clicked, this, &frmViewPR::cmdDone_Click);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdDone);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(makeLine(this));
+    layout->addLayout(heading);
+    layout->addWidget(makeLine(this));
+    layout->addWidget(Grid1, 1);
+    layout->addLayout(buttons);
+}
+
+frmViewPR::~frmViewPR() = default;
+
+void frmViewPR::Form_Load()
+{
+    datgolf = std::make_unique<DataControl>();
+    datgolf->setDatabaseName(m_context.databasePath());
+    datgolf->setRecordSource(QStringLiteral("rounds"));
+    try {
+        datgolf->refresh();
+    } catch (const DatabaseError &error) {
+        m_context.messages->show(this, {windowTitle(), QStringLiteral("The rounds could not be read.\n%1")
+                                                           .arg(error.message()),
+                                        MessageButtons::Ok, MessageIcon::Critical});
+        return;
+    }
+    m_model = new RoundsTableModel(*datgolf, this);
+    m_model->setBanding(palette().color(QPalette::Button));
+    connect(m_model, &RoundsTableModel::readFailed, this, [this](const QString &why) {
+        m_context.messages->show(this, {windowTitle(), QStringLiteral("Some rounds could not be read.\n%1").arg(why),
+                                        MessageButtons::Ok, MessageIcon::Warning});
+    });
+    Grid1->setModel(m_model);
+    setHeaders();
+    setColumnWidths();
+}
+
+void frmViewPR::setHeaders()
+{
+    const auto set = [this](int gridColumn, const QString &text) {
+        m_model->setHeaderData(tableColumn(gridColumn), Qt::Horizontal, text);
+    };
+    set(2, QStringLiteral("Name"));
+    set(3, QStringLiteral("Course"));
+    set(4, QStringLiteral("Date"));
+    for (int hole = 1; hole <= 18; ++hole) {
+        set(hole <= 9 ? hole + 4 : hole + 5, QLatin1Char(' ') + QString::number(hole));
+    }
+    // The front nine is "OUT" and the back nine "IN", as on every card.
+    set(14, QStringLiteral("OUT"));
+    set(24, QStringLiteral("IN"));
+    set(25, QStringLiteral("TOT"));
+}
+
+void frmViewPR::setColumnWidths()
+{
+    const QFontMetrics metrics(Grid1->font());
+    const auto measured = [&](const QString &sample, double factor) {
+        return int(std::lround(metrics.horizontalAdvance(sample) * factor));
+    };
+    QHeaderView *header = Grid1->horizontalHeader();
+    const auto setWidth = [&](int gridColumn, int width) {
+        if (width == 0) {
+            Grid1->setColumnHidden(tableColumn(gridColumn), true);
+        } else {
+            header->resizeSection(tableColumn(gridColumn), width);
+        }
+    };
+    setWidth(1, 0);
+    setWidth(3, measured(QStringLiteral("Zudadaz Ererod"), 1.4));
+    setWidth(4, measured(QStringLiteral("00/00/0000"), 1.2));
+    for (int column = 5; column <= 13; ++column) {
+        setWidth(column, measured(QStringLiteral("##"), 1.2));
+    }
+    setWidth(14, measured(QStringLiteral(" IN "), 1.4));
+    for (int column = 15; column <= 23; ++column) {
+        setWidth(column, measured(QStringLiteral("##"), 1.4));
+    }
+    setWidth(24, measured(QStringLiteral(" OUT"), 1.4));
+    setWidth(25, measured(QStringLiteral("Total"), 1.4));
+    for (int column = FirstHiddenParColumn; column <= m_model->columnCount(); ++column) {
+        setWidth(column, 0);
+    }
+}
+
+QString frmViewPR::headerText(int gridColumn) const
+{
+    return m_model ? m_model->headerData(tableColumn(gridColumn), Qt::Horizontal, Qt::DisplayRole).toString()
+                   : QString();
+}
+
+int frmViewPR::columnWidth(int gridColumn) const
+{
+    if (gridColumn == 0 || Grid1->isColumnHidden(tableColumn(gridColumn))) {
+        return 0;
+    }
+    return Grid1->columnWidth(tableColumn(gridColumn));
+}
+
+void frmViewPR::cmdDone_Click()
+{
+    m_context.windows->unload(objectName());
+}
+
+void frmViewPR::leaveByFrame()
+{
+    cmdDone_Click();
+}

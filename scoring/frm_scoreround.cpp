@@ -1,0 +1,341 @@
+#include "scoring/frm_scoreround.h"
+
+#include "app/app_context.h"
+#include "app/window_registry.h"
+#include "courses/card_fill.h"
+#include "courses/card_grid.h"
+#include "courses/course_layout.h"
+#include "data/database_error.h"
+#include "data/datgolf.h"
+#include "data/list_loaders.h"
+#include "data/resets.h"
+#include "data/round_layout.h"
+#include "data/text_rules.h"
+#include "scoring/check_key.h"
+#include "scoring/clear_card.h"
+#include "scoring/round_saving.h"
+#include "scoring/round_totals.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString BackNineCaption = QStringLiteral("&Back Nine");
+const QString FrontNineCaption = QStringLiteral("&Front Nine");
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    return button;
+}
+
+QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMinimumWidth(220);
+    list->setAccessibleName(prompt);
+    showPrompt(list, prompt);
+    return list;
+}
+
+QLabel *makePictureStrip(QWidget *parent, const QString &name)
+{
+    auto *strip = new QLabel(parent);
+    strip->setObjectName(name);
+    strip->setVisible(false);
+    return strip;
+}
+
+} // namespace
+
+frmScoreround::frmScoreround(AppContext &context)
+    : FormWindow(context, QStringLiteral("frmScoreround"))
+    , imgAd1(makePictureStrip(this, QStringLiteral("imgAd1")))
+    , imgAd2(makePictureStrip(this, QStringLiteral("imgAd2")))
+    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
+    , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::ScoreCardGolfers)))
+    , lblDate(new QLabel(QStringLiteral("DATE:"), this))
+    , txtDate(new QLineEdit(this))
+    , card(new CardGrid(CardGrid::Middle::ScoreRows, this))
+    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), BackNineCaption,
+                         QStringLiteral(" Enter your score on the Back Nine ")))
+    , cmdViewPR(makeButton(this, QStringLiteral("cmdViewPR"), QStringLiteral("&View Prior Rounds"),
+                           QStringLiteral(" Show all rounds entered to date ")))
+    , cmdSave(makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"),
+                         QStringLiteral(" Save this round of Golf Information ")))
+    , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
+                         QStringLiteral(" Back to the Main Menu ")))
+    , cmdHelp(makeHelpButton())
+{
+    setWindowTitle(QStringLiteral("Enter Score for a Course"));
+    lblDate->setObjectName(QStringLiteral("lblDate"));
+    lblDate->setBuddy(txtDate);
+    txtDate->setObjectName(QStringLiteral("txtDate"));
+    txtDate->setAccessibleName(QStringLiteral("Date"));
+    txtDate->setMaximumWidth(120);
+    context.pickLists.registerCourseList(PickLists::ScoreCard, cboCourse);
+    context.pickLists.registerGolferList(PickLists::ScoreCardGolfers, cboPlayer);
+    buildLayout();
+
+    for (int i = 0; i < 9; ++i) {
+        QWidget *nextStroke = i < 8 ? static_cast<QWidget *>(card->txth1[i + 1]) : card->putts[0];
+        QWidget *nextPutt = i < 8 ? static_cast<QWidget *>(card->putts[i + 1]) : cmdSave;
+        EntryBox::install(card->txth1[i], [nextStroke] { return nextStroke; }, *context.beeper);
+        EntryBox::install(card->putts[i], [nextPutt] { return nextPutt; }, *context.beeper);
+        connect(card->txth1[i], &QLineEdit::textChanged, this, &frmScoreround::add_score);
+        connect(card->putts[i], &QLineEdit::textChanged, this, &frmScoreround::add_score);
+    }
+    connect(cboCourse, qOverload<int>(&QComboBox::activated), this, &frmScoreround::cboCourse_Click);
+    connect(cboPlayer, qOverload<int>(&QComboBox::activated), this, &frmScoreround::cboPlayer_Click);
+    connect(cmdNine, &QPushButton::clicked, this, &frmScoreround::cmdNine_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmScoreround::cmdSave_Click);
+    connect(cmdViewPR, &QPushButton::clicked, this, &frmScoreround::cmdViewPR_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmScoreround::cmdExit_Click);
+}
+
+frmScoreround::~frmScoreround() = default;
+
+void frmScoreround::buildLayout()
+{
+    setStyleSheet(QStringLiteral("frmScoreround { background: rgb(27,94,32); }"
+                                 "QLabel#lblDate { color: rgb(255,253,231); font-weight: bold; }"));
+    auto *strips = new QHBoxLayout;
+    strips->addWidget(imgAd1);
+    strips->addStretch();
+    strips->addWidget(imgAd2);
+
+    auto *choices = new QHBoxLayout;
+    choices->addWidget(cboCourse);
+    choices->addWidget(cboPlayer);
+    choices->addStretch();
+    choices->addWidget(lblDate);
+    choices->addWidget(txtDate);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {cmdNine, cmdViewPR, cmdSave, cmdExit}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    buttons->addWidget(cmdHelp);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addLayout(strips);
+    layout->addLayout(choices);
+    layout->addWidget(card);
+    layout->addLayout(buttons);
+
+    QWidget *order[] = {cboCourse, cboPlayer, txtDate};
+    QWidget *previous = order[2];
+    setTabOrder(order[0], order[1]);
+    setTabOrder(order[1], order[2]);
+    for (auto *row : {&card->txth1, &card->putts}) {
+        for (QLineEdit *box : *row) {
+            setTabOrder(previous, box);
+            previous = box;
+        }
+    }
+    for (QWidget *button : {static_cast<QWidget *>(cmdNine), static_cast<QWidget *>(cmdViewPR),
+                            static_cast<QWidget *>(cmdSave), static_cast<QWidget *>(cmdExit),
+                            static_cast<QWidget *>(cmdHelp)}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+void frmScoreround::Form_Load()
+{
+    datgolf = std::make_unique<DataControl>();
+    datgolf->setDatabaseName(m_context.databasePath());
+    datgolf->setRecordSource(QStringLiteral("rounds"));
+    try {
+        datgolf->refresh();
+    } catch (const DatabaseError &error) {
+        m_context.messages->show(this, {windowTitle(), error.message(), MessageButtons::Ok, MessageIcon::Critical});
+    }
+    txtDate->setText(m_context.clock->today());
+    load_course_lists(m_context.state, m_context.pickLists);
+    reset_course_record(m_context.state);
+    reset_round_record(m_context.state);
+
+    cmdHelp->setIcon(m_context.ImageList1.picture(7));
+    cmdHelp->setVisible(true);
+    imgAd1->setPixmap(m_context.ImageList1.picture(12).pixmap(QSize(240, 56)));
+    imgAd2->setPixmap(m_context.ImageList1.picture(13).pixmap(QSize(240, 56)));
+    imgAd1->setVisible(true);
+    imgAd2->setVisible(true);
+}
+
+void frmScoreround::Form_Activate()
+{
+    reset_course_record(m_context.state);
+    reset_round_record(m_context.state);
+    clear_card(this, *m_context.clock);
+}
+
+bool frmScoreround::backNineShown() const
+{
+    return cmdNine->text() != BackNineCaption;
+}
+
+void frmScoreround::showFrontNineOfNewCourse()
+{
+    // The course rows about to be filled are holes 1 to 9: show them as such.
+    // Nothing of the card is stored, as it belonged to the course left behind.
+    cmdNine->setText(BackNineCaption);
+    card->showNine(false);
+    restore_front_nine(*card, m_context.state.round_record);
+}
+
+void frmScoreround::copyCourseParsInto(QStringList &record) const
+{
+    // The pars stored with the round are always those of the course chosen.
+    using namespace course_layout;
+    const QStringList course = m_context.state.course_cache.value(m_context.state.course_index);
+    for (int hole = 1; hole <= 18; ++hole) {
+        record[round_layout::holeEntry(round_layout::Par, hole)] = course.value(holeIndex(hole, course_layout::Par));
+    }
+    record[round_layout::frontTotalEntry(round_layout::Par)] = course.value(frontTotalIndex(course_layout::Par));
+    record[round_layout::backTotalEntry(round_layout::Par)] = course.value(backTotalIndex(course_layout::Par));
+    record[round_layout::roundTotalEntry(round_layout::Par)] =
+        text::plainNumber(text::leadingNumber(course.value(frontTotalIndex(course_layout::Par)))
+                          + text::leadingNumber(course.value(backTotalIndex(course_layout::Par))));
+}
+
+void frmScoreround::cboCourse_Click(int index)
+{
+    SharedState &state = m_context.state;
+    if (backNineShown()) {
+        showFrontNineOfNewCourse();
+    }
+    state.course_index = index;
+    cmdNine->setEnabled(text::truthValue(state.course_cache.value(index).value(course_layout::Size)));
+    fill_front_card(this, state, state.course_index);
+    copyCourseParsInto(state.round_record);
+    state.round_record[round_layout::Course] = cboCourse->currentText();
+    state.round_record[round_layout::Date] = txtDate->text();
+    cboPlayer->setFocus(Qt::OtherFocusReason);
+}
+
+void frmScoreround::cboPlayer_Click()
+{
+    card->txtName->setText(cboPlayer->currentText());
+    m_context.state.round_record[round_layout::Golfer] = cboPlayer->currentText();
+    card->txth1[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void frmScoreround::cmdNine_Click()
+{
+    SharedState &state = m_context.state;
+    if (!backNineShown()) {
+        cmdNine->setText(FrontNineCaption);
+        store_front_nine(*card, state.round_record);
+        card->showNine(true);
+        fill_back_card(this, state, state.course_index);
+        restore_back_nine(*card, state.round_record);
+    } else {
+        store_back_nine(*card, state.round_record);
+        cmdNine->setText(BackNineCaption);
+        card->showNine(false);
+        fill_front_card(this, state, state.course_index);
+        restore_front_nine(*card, state.round_record);
+    }
+}
+
+void frmScoreround::add_score()
+{
+    double strokeSum = 0;
+    double puttSum = 0;
+    for (int i = 0; i < 9; ++i) {
+        strokeSum = std::nearbyint(strokeSum + holeCount(card->txth1[i]->text()));
+        puttSum = std::nearbyint(puttSum + holeCount(card->putts[i]->text()));
+    }
+    card->lbl9tot->setText(text::plainNumber(strokeSum));
+    card->lblputts9->setText(text::plainNumber(puttSum));
+    const QStringList &record = m_context.state.round_record;
+    if (record.isEmpty()) {
+        return;
+    }
+    using namespace round_layout;
+    const auto otherNine = backNineShown() ? frontTotalEntry : backTotalEntry;
+    card->lbl18tot->setText(text::plainNumber(text::leadingNumber(record[otherNine(Strokes)]) + strokeSum));
+    card->lblputts18->setText(text::plainNumber(text::leadingNumber(record[otherNine(Putts)]) + puttSum));
+}
+
+void frmScoreround::storeShownNine(QStringList &record) const
+{
+    if (!backNineShown()) {
+        store_front_nine(*card, record);
+    } else if (cmdNine->isEnabled()) {
+        store_back_nine(*card, record);
+    }
+}
+
+bool frmScoreround::refuse(const QString &title, const QString &text)
+{
+    m_context.messages->show(this, {title, text, MessageButtons::Ok});
+    return true;
+}
+
+void frmScoreround::cmdSave_Click()
+{
+    const QString course = cboCourse->currentText();
+    const QString golfer = cboPlayer->currentText();
+    if (course == PickLists::coursePrompt() || course.isEmpty()) {
+        refuse(QStringLiteral(" ERROR - No Course Selected"), QStringLiteral("You must select a Course"));
+        return;
+    }
+    if (golfer == PickLists::golferPrompt(PickLists::ScoreCardGolfers) || golfer.isEmpty()) {
+        refuse(QStringLiteral(" ERROR - No Golfer Selected"), QStringLiteral("You must select a Golfer"));
+        return;
+    }
+    if (card->lbl18tot->text() == QLatin1String("0")) {
+        refuse(QStringLiteral(" ERROR - No Score Entered"), QStringLiteral("You must enter a score to save"));
+        return;
+    }
+
+    // The round is completed in a copy, so that a No or a refusal leaves
+    // both the card and the round record exactly as they were.
+    QStringList record = m_context.state.round_record;
+    storeShownNine(record);
+    record[round_layout::Date] = txtDate->text();
+    try {
+        datgolf->refresh();
+        if (!save_round(*datgolf, record, *m_context.messages, this)) {
+            return;
+        }
+    } catch (const DatabaseError &error) {
+        m_context.messages->show(this, {QStringLiteral("Saving Round"),
+                                        QStringLiteral("The round was not saved.\n%1").arg(error.message()),
+                                        MessageButtons::Ok, MessageIcon::Critical});
+        return;
+    }
+    reset_round_record(m_context.state);
+    clear_card(this, *m_context.clock);
+}
+
+void frmScoreround::cmdViewPR_Click()
+{
+    m_context.windows->show(QStringLiteral("frmViewPR"));
+}
+
+void frmScoreround::cmdExit_Click()
+{
+    hide();
+    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+}
+
+void frmScoreround::leaveByFrame()
+{
+    cmdExit_Click();
+}

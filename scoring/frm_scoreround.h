@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/form_window.h"
+
+#include <memory>
+
+class CardGrid;
+class DataControl;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The score card: choose a course and a golfer, type strokes and putts nine
+// holes at a time with running totals, and save the round.
+class frmScoreround : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmScoreround(AppContext &context);
+    ~frmScoreround() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    void cboCourse_Click(int index);
+    void cboPlayer_Click();
+    void cmdNine_Click();
+    void cmdSave_Click();
+    void cmdViewPR_Click();
+    void cmdExit_Click();
+    void add_score();
+
+    bool backNineShown() const;
+
+protected:
+    void leaveByFrame() override;
+
+private:
+    void buildLayout();
+    void showFrontNineOfNewCourse();
+    void copyCourseParsInto(QStringList &record) const;
+    void storeShownNine(QStringList &record) const;
+    bool refuse(const QString &title, const QString &text);
+
+    QLabel *imgAd1;
+    QLabel *imgAd2;
+    QComboBox *cboCourse;
+    QComboBox *cboPlayer;
+    QLabel *lblDate;
+    QLineEdit *txtDate;
+    CardGrid *card;
+    QPushButton *cmdNine;
+    QPushButton *cmdViewPR;
+    QPushButton *cmdSave;
+    QPushButton *cmdExit;
+    QPushButton *cmdHelp;
+    std::unique_ptr<DataControl> datgolf;
+};

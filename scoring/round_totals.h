@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class CardGrid;
+
+// Moving one nine between the score card and the round record. The nine not
+// on the card lives in the round record; the card is the only place where the
+// nine shown is current. Values are copied as text, exactly as typed.
+
+// Copies the card's strokes, pars and putts of the shown nine, with its
+// totals, into the round record, and recomputes the eighteen-hole totals.
+void store_front_nine(const CardGrid &card, QStringList &round_record);
+void store_back_nine(const CardGrid &card, QStringList &round_record);
+
+// Puts the stored strokes and putts of a nine back into the entry boxes.
+void restore_front_nine(CardGrid &card, const QStringList &round_record);
+void restore_back_nine(CardGrid &card, const QStringList &round_record);
+
+// The number a box counts for: the leading-number rule, rounded to whole strokes.
+double holeCount(const QString &boxText);
