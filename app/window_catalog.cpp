@@ -4,11 +4,13 @@
 #include "app/frm_about.h"
 #include "app/window_registry.h"
 #include "courses/frm_course.h"
+#include "stats/frm_stats.h"
 
 void registerWindows(AppContext &context)
 {
     WindowRegistry &windows = *context.windows;
     windows.addWindow(QStringLiteral("frmAbout"), [&context] { return new frmAbout(context); });
+    windows.addWindow(QStringLiteral("frmStats"), [&context] { return new frmStats(context); });
     windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
     context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });
 }

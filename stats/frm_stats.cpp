@@ -1,0 +1,363 @@
+#include "stats/frm_stats.h"
+
+#include "app/app_context.h"
+#include "app/wait_cursor.h"
+#include "app/window_registry.h"
+#include "data/database_error.h"
+#include "data/datgolf.h"
+#include "data/list_loaders.h"
+#include "data/resets.h"
+#include "data/text_rules.h"
+#include "stats/mod_stats.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString NotAvailable = QStringLiteral("N/A");
+
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    auto *rows = new QGridLayout(frame);
+    rows->setColumnStretch(0, 1);
+    rows->setHorizontalSpacing(12);
+    return frame;
+}
+
+QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setAccessibleName(prompt);
+    list->setMinimumWidth(220);
+    list->setEditText(prompt);
+    return list;
+}
+
+// Average and total of one par type, or the text for a type nothing was counted for.
+void showParType(QLabel *average, QLabel *total, double count, double sum, const QString &nothingCounted)
+{
+    if (count > 0.0) {
+        average->setText(text::averageFormat(sum / count));
+        total->setText(text::totalFormat(sum));
+    } else {
+        average->setText(nothingCounted);
+        total->setText(nothingCounted);
+    }
+}
+
+void showNineAverage(QLabel *average, double count, double sum)
+{
+    average->setText(sum > 0.0 && count > 0.0 ? text::averageFormat(sum / count) : NotAvailable);
+}
+
+} // namespace
+
+frmStats::frmStats(AppContext &context)
+    : FormWindow(context, QStringLiteral("frmStats"))
+    , datgolf(std::make_unique<DataControl>())
+    , lblPlayerStats(new QLabel(QStringLiteral("Player Statistics"), this))
+    , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), QStringLiteral("Select Golfer")))
+    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), QStringLiteral("Select Course")))
+    , fraScoreRecap(makeFrame(this, QStringLiteral("fraScoreRecap"), QStringLiteral(" Par Recap ")))
+    , fraAveRecap(makeFrame(this, QStringLiteral("fraAveRecap"), QStringLiteral("Ave Strokes")))
+    , fraTotals(makeFrame(this, QStringLiteral("fraTotals"), QStringLiteral("Strokes Total")))
+    , fraRounds(makeFrame(this, QStringLiteral("fraRounds"), QStringLiteral("Strokes Per Round")))
+    , lbldea(addValueRow(fraScoreRecap, QStringLiteral("Double Eagles"), QStringLiteral("lbldea")))
+    , lblea(addValueRow(fraScoreRecap, QStringLiteral("Eagles"), QStringLiteral("lblea")))
+    , lblbi(addValueRow(fraScoreRecap, QStringLiteral("Birdies"), QStringLiteral("lblbi")))
+    , lblpa(addValueRow(fraScoreRecap, QStringLiteral("Pars"), QStringLiteral("lblpa")))
+    , lblbo(addValueRow(fraScoreRecap, QStringLiteral("Boggies"), QStringLiteral("lblbo")))
+    , lbldbo(addValueRow(fraScoreRecap, QStringLiteral("Double Boggies"), QStringLiteral("lbldbo")))
+    , lbltbo(addValueRow(fraScoreRecap, QStringLiteral("Triple Boggies or More"), QStringLiteral("lbltbo")))
+    , lblhio(addValueRow(fraScoreRecap, QStringLiteral("Holes In One"), QStringLiteral("lblhio")))
+    , lblave3(addValueRow(fraAveRecap, QStringLiteral("Par 3's :"), QStringLiteral("lblave3")))
+    , lblave4(addValueRow(fraAveRecap, QStringLiteral("Par 4's :"), QStringLiteral("lblave4")))
+    , lblave5(addValueRow(fraAveRecap, QStringLiteral("Par 5's :"), QStringLiteral("lblave5")))
+    , lblstrokes3(addValueRow(fraTotals, QStringLiteral("Par 3's :"), QStringLiteral("lblstrokes3")))
+    , lblstrokes4(addValueRow(fraTotals, QStringLiteral("Par 4's :"), QStringLiteral("lblstrokes4")))
+    , lblstrokes5(addValueRow(fraTotals, QStringLiteral("Par 5's :"), QStringLiteral("lblstrokes5")))
+    , lblscoref9(addValueRow(fraRounds, QStringLiteral("Average Front Nine :"), QStringLiteral("lblscoref9")))
+    , lblscoreb9(addValueRow(fraRounds, QStringLiteral("Average Back Nine  :"), QStringLiteral("lblscoreb9")))
+    , lblscore18(addValueRow(fraRounds, QStringLiteral("Average Round 18   :"), QStringLiteral("lblscore18")))
+    , cmdCalculateStats(makeButton(QStringLiteral("cmdCalculateStats"), QStringLiteral("&Calculate Stats"),
+                                   QStringLiteral(" Click Here to Calculate your latest Stats ")))
+    , cmdPutting(makeButton(QStringLiteral("cmdPutting"), QStringLiteral("&Putting"),
+                            QStringLiteral(" Click here to see your putting  or stroke stats ")))
+    , cmdMainMenu(makeButton(QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu"),
+                             QStringLiteral(" I want to go back to the Main Menu ")))
+    , cmdHelp(makeHelpButton())
+{
+    setWindowTitle(QStringLiteral("Player Stats"));
+    setStyleSheet(QStringLiteral(
+        "frmStats { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(46,125,50), stop:1 rgb(27,94,32)); }"
+        "QGroupBox { background: rgb(255,253,231); border: 2px solid rgb(13,59,18); border-radius: 6px;"
+        " margin-top: 14px; padding: 10px 8px 6px 8px; font-weight: bold; color: rgb(27,94,32); }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; background: rgb(255,253,231);"
+        " border: 1px solid rgb(13,59,18); border-radius: 3px; }"
+        "QGroupBox QLabel { color: rgb(13,59,18); font-weight: normal; }"
+        "QLabel#lblPlayerStats { color: rgb(255,253,231); }"
+        "QPushButton { background: rgb(255,253,231); border: 2px solid rgb(13,59,18); border-radius: 6px;"
+        " padding: 6px 14px; font-weight: bold; color: rgb(27,94,32); }"
+        "QPushButton:focus { border-color: rgb(255,213,79); }"
+        "QPushButton:disabled { color: rgb(150,150,140); }"));
+
+    lblPlayerStats->setObjectName(QStringLiteral("lblPlayerStats"));
+    QFont titleFont(QStringLiteral("Serif"), 22, QFont::Bold);
+    titleFont.setItalic(true);
+    lblPlayerStats->setFont(titleFont);
+    lblPlayerStats->setAlignment(Qt::AlignCenter);
+
+    context.pickLists.registerCourseList(PickLists::Statistics, cboCourse);
+    context.pickLists.registerGolferList(PickLists::StatisticsGolfers, cboPlayer);
+
+    auto *choices = new QHBoxLayout;
+    choices->addStretch();
+    choices->addWidget(cboPlayer);
+    choices->addSpacing(16);
+    choices->addWidget(cboCourse);
+    choices->addStretch();
+
+    auto *figures = new QGridLayout;
+    figures->setSpacing(12);
+    figures->addWidget(fraScoreRecap, 0, 0, 3, 1);
+    figures->addWidget(fraAveRecap, 0, 1);
+    figures->addWidget(fraTotals, 1, 1);
+    figures->addWidget(fraRounds, 2, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCalculateStats);
+    buttons->addWidget(cmdPutting);
+    buttons->addWidget(cmdMainMenu);
+    buttons->addStretch();
+    buttons->addWidget(cmdHelp);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 14, 20, 14);
+    layout->addWidget(lblPlayerStats);
+    layout->addLayout(choices);
+    layout->addSpacing(6);
+    layout->addLayout(figures);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    setTabOrder(cboPlayer, cboCourse);
+    setTabOrder(cboCourse, cmdCalculateStats);
+    setTabOrder(cmdCalculateStats, cmdPutting);
+    setTabOrder(cmdPutting, cmdMainMenu);
+    setTabOrder(cmdMainMenu, cmdHelp);
+    describeFigures(QStringLiteral("strokes"));
+
+    connect(cboCourse, &QComboBox::activated, this, &frmStats::cboCourse_Click);
+    connect(cboPlayer, &QComboBox::activated, this, &frmStats::cboPlayer_Click);
+    connect(cmdCalculateStats, &QPushButton::clicked, this, &frmStats::cmdCalculateStats_Click);
+    connect(cmdPutting, &QPushButton::clicked, this, &frmStats::cmdPutting_Click);
+    connect(cmdMainMenu, &QPushButton::clicked, this, &frmStats::cmdMainMenu_Click);
+}
+
+frmStats::~frmStats() = default;
+
+QLabel *frmStats::addValueRow(QGroupBox *frame, const QString &caption, const QString &name)
+{
+    auto *rows = static_cast<QGridLayout *>(frame->layout());
+    const int row = rows->rowCount() == 1 && !rows->itemAtPosition(0, 0) ? 0 : rows->rowCount();
+    auto *value = new QLabel(QStringLiteral("0"), frame);
+    value->setObjectName(name);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(72);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value->setStyleSheet(QStringLiteral("background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px;"));
+    value->setAccessibleDescription(caption);
+    rows->addWidget(new QLabel(caption, frame), row, 0);
+    rows->addWidget(value, row, 1);
+    return value;
+}
+
+QPushButton *frmStats::makeButton(const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+std::array<QLabel *, 7> frmStats::recapLabels() const
+{
+    return {lbldea, lblea, lblbi, lblpa, lblbo, lbldbo, lbltbo};
+}
+
+void frmStats::describeFigures(const QString &measure)
+{
+    const QString parTypes[] = {QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
+    const std::array<QLabel *, 3> averages = {lblave3, lblave4, lblave5};
+    const std::array<QLabel *, 3> totals = {lblstrokes3, lblstrokes4, lblstrokes5};
+    for (int i = 0; i < 3; ++i) {
+        averages[i]->setAccessibleDescription(QStringLiteral("Average %1 on par %2 holes").arg(measure, parTypes[i]));
+        totals[i]->setAccessibleDescription(QStringLiteral("Total %1 on par %2 holes").arg(measure, parTypes[i]));
+    }
+    lblscoref9->setAccessibleDescription(QStringLiteral("Average front nine %1").arg(measure));
+    lblscoreb9->setAccessibleDescription(QStringLiteral("Average back nine %1").arg(measure));
+    lblscore18->setAccessibleDescription(QStringLiteral("Average eighteen hole %1").arg(measure));
+}
+
+void frmStats::tell(const QString &title, const QString &text)
+{
+    m_context.messages->show(this, {title, text, MessageButtons::Ok, MessageIcon::Information});
+}
+
+void frmStats::Form_Load()
+{
+    datgolf->setDatabaseName(m_context.databasePath());
+    datgolf->setRecordSource(QStringLiteral("rounds"));
+    try {
+        datgolf->refresh();
+    } catch (const DatabaseError &error) {
+        tell(QStringLiteral("Player Stats"), QStringLiteral("The rounds could not be read.\n%1").arg(error.message()));
+    }
+    load_course_lists(m_context.state, m_context.pickLists);
+    cmdHelp->setIcon(m_context.ImageList1.picture(7));
+    cmdHelp->setVisible(true);
+    cmdCalculateStats->setEnabled(false);
+}
+
+void frmStats::Form_Activate()
+{
+    for (QLabel *label : recapLabels()) {
+        label->setText(QStringLiteral("0"));
+    }
+    lblhio->setText(QStringLiteral("0"));
+    for (QLabel *label : {lblave3, lblave4, lblave5}) {
+        label->setText(text::averageFormat(0.0));
+    }
+}
+
+void frmStats::cboCourse_Click()
+{
+    cmdCalculateStats->setEnabled(true);
+}
+
+void frmStats::cboPlayer_Click()
+{
+    cmdCalculateStats->setEnabled(true);
+}
+
+void frmStats::cmdCalculateStats_Click()
+{
+    zero_stats(m_context.state);
+    const QString course = cboCourse->currentText();
+    const QString golfer = cboPlayer->currentText();
+    if (course == QLatin1String("Select Course") || course.isEmpty()) {
+        tell(QStringLiteral("No Course Selected"), QStringLiteral("You must select a course to calculate"));
+    } else if (golfer.isEmpty() || golfer.trimmed() == QLatin1String("Select Golfer")) {
+        tell(QStringLiteral("No Golfer Selected"), QStringLiteral("You must select a Golfer for stats."));
+    } else {
+        try {
+            WaitCursor hourglass;
+            compute_stats(m_context, this, *datgolf, course, golfer);
+        } catch (const DatabaseError &error) {
+            // Left enabled, so the same choice can be computed again once the scorebook answers.
+            m_context.messages->show(this,
+                                     {QStringLiteral("Player Stats"),
+                                      QStringLiteral("The rounds could not be read.\n%1").arg(error.message()),
+                                      MessageButtons::Ok, MessageIcon::Critical});
+            return;
+        }
+        show_stroke_labels();
+        show_stroke_values();
+    }
+    cmdCalculateStats->setEnabled(false);
+}
+
+void frmStats::cmdPutting_Click()
+{
+    if (cmdPutting->text() != QLatin1String("&Strokes")) {
+        cmdPutting->setText(QStringLiteral("&Strokes"));
+        show_putting_labels();
+        show_putting_values();
+    } else {
+        cmdPutting->setText(QStringLiteral("&Putting"));
+        show_stroke_labels();
+        show_stroke_values();
+    }
+    cmdPutting->setAccessibleName(cmdPutting->text().remove(QLatin1Char('&')));
+}
+
+void frmStats::cmdMainMenu_Click()
+{
+    m_context.windows->hide(objectName());
+    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+}
+
+void frmStats::leaveByFrame()
+{
+    cmdMainMenu_Click();
+}
+
+void frmStats::show_stroke_labels()
+{
+    fraScoreRecap->setTitle(QStringLiteral(" Par Recap Strokes "));
+    fraAveRecap->setTitle(QStringLiteral(" Ave Strokes "));
+    fraTotals->setTitle(QStringLiteral("Stroke Total"));
+    fraRounds->setTitle(QStringLiteral("Strokes Per Round"));
+    cboCourse->setVisible(true);
+    cboPlayer->setVisible(true);
+    describeFigures(QStringLiteral("strokes"));
+}
+
+void frmStats::show_putting_labels()
+{
+    fraScoreRecap->setTitle(QStringLiteral(" Par Recap Putting "));
+    fraAveRecap->setTitle(QStringLiteral(" Ave Putts "));
+    fraTotals->setTitle(QStringLiteral("Putt Total"));
+    fraRounds->setTitle(QStringLiteral("Putts Per Round"));
+    cboCourse->setVisible(false);
+    cboPlayer->setVisible(false);
+    describeFigures(QStringLiteral("putts"));
+}
+
+void frmStats::showRecap(const std::array<int, 7> &recap)
+{
+    const auto labels = recapLabels();
+    for (int i = 0; i < int(labels.size()); ++i) {
+        labels[i]->setText(QString::number(recap[i]));
+    }
+    lblhio->setText(QString::number(m_context.state.holes_in_one));
+}
+
+void frmStats::show_stroke_values()
+{
+    const SharedState &state = m_context.state;
+    showRecap(state.stroke_recap);
+    // Every figure is written, so nothing of an earlier computation stays on screen.
+    showParType(lblave3, lblstrokes3, state.stroke_count[3], state.stroke_total[3], NotAvailable);
+    showParType(lblave4, lblstrokes4, state.stroke_count[4], state.stroke_total[4], NotAvailable);
+    showParType(lblave5, lblstrokes5, state.stroke_count[5], state.stroke_total[5], NotAvailable);
+    showNineAverage(lblscoref9, state.stroke_count[6], state.stroke_total[6]);
+    showNineAverage(lblscoreb9, state.stroke_count[7], state.stroke_total[7]);
+    showNineAverage(lblscore18, state.stroke_count[8], state.stroke_total[8]);
+}
+
+void frmStats::show_putting_values()
+{
+    const SharedState &state = m_context.state;
+    showRecap(state.putt_recap);
+    const bool shortHolesPutted = state.putt_count[3] > 0.0 || state.putt_count[4] > 0.0;
+    const QString shortHolesNone = shortHolesPutted ? NotAvailable : QStringLiteral("0");
+    showParType(lblave3, lblstrokes3, state.putt_count[3], state.putt_total[3], shortHolesNone);
+    showParType(lblave4, lblstrokes4, state.putt_count[4], state.putt_total[4], shortHolesNone);
+    showParType(lblave5, lblstrokes5, state.putt_count[5], state.putt_total[5], QStringLiteral("0"));
+    showNineAverage(lblscoref9, state.putt_count[6], state.putt_total[6]);
+    showNineAverage(lblscoreb9, state.putt_count[7], state.putt_total[7]);
+    showNineAverage(lblscore18, state.putt_count[8], state.putt_total[8]);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/form_window.h"
+
+#include <array>
+#include <memory>
+
+class DataControl;
+class QComboBox;
+class QGroupBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// Player Stats: one golfer's figures on one course, computed from the stored
+// rounds and shown either from the strokes or from the putts.
+class frmStats : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmStats(AppContext &context);
+    ~frmStats() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    void cboCourse_Click();
+    void cboPlayer_Click();
+    void cmdCalculateStats_Click();
+    void cmdPutting_Click();
+    void cmdMainMenu_Click();
+
+    void show_stroke_labels();
+    void show_putting_labels();
+    void show_stroke_values();
+    void show_putting_values();
+
+protected:
+    void leaveByFrame() override;
+
+private:
+    QLabel *addValueRow(QGroupBox *frame, const QString &caption, const QString &name);
+    QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip);
+    std::array<QLabel *, 7> recapLabels() const;
+    void showRecap(const std::array<int, 7> &recap);
+    void describeFigures(const QString &measure);
+    void tell(const QString &title, const QString &text);
+
+    std::unique_ptr<DataControl> datgolf;
+    QLabel *lblPlayerStats;
+    QComboBox *cboPlayer;
+    QComboBox *cboCourse;
+    QGroupBox *fraScoreRecap;
+    QGroupBox *fraAveRecap;
+    QGroupBox *fraTotals;
+    QGroupBox *fraRounds;
+    QLabel *lbldea;
+    QLabel *lblea;
+    QLabel *lblbi;
+    QLabel *lblpa;
+    QLabel *lblbo;
+    QLabel *lbldbo;
+    QLabel *lbltbo;
+    QLabel *lblhio;
+    QLabel *lblave3;
+    QLabel *lblave4;
+    QLabel *lblave5;
+    QLabel *lblstrokes3;
+    QLabel *lblstrokes4;
+    QLabel *lblstrokes5;
+    QLabel *lblscoref9;
+    QLabel *lblscoreb9;
+    QLabel *lblscore18;
+    QPushButton *cmdCalculateStats;
+    QPushButton *cmdPutting;
+    QPushButton *cmdMainMenu;
+    QPushButton *cmdHelp;
+};
