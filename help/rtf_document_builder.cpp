@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <list>
 
 namespace {
 
@@ -111,22 +112,40 @@ public:
 private:
     void addParagraph(const rtf::Paragraph &paragraph, QTextCursor &cursor, bool &fresh)
     {
-        if (!fresh) {
-            cursor.insertBlock();
+        // The block takes the format of its first run, so that an empty line keeps the height of its text.
+        auto firstText = std::find_if(paragraph.inlines.begin(), paragraph.inlines.end(),
+                                      [](const rtf::Inline &piece) { return !piece.picture; });
+        QTextCharFormat blockText
+            = firstText != paragraph.inlines.end() ? qtFormat(firstText->format) : QTextCharFormat();
+        if (fresh) {
+            cursor.setBlockFormat(blockFormat(paragraph.format));
+            cursor.setBlockCharFormat(blockText);
+        } else {
+            cursor.insertBlock(blockFormat(paragraph.format), blockText);
         }
         fresh = false;
-        cursor.setBlockFormat(blockFormat(paragraph.format));
         for (const rtf::Inline &piece : paragraph.inlines) {
             if (piece.picture) {
                 addPicture(*piece.picture, cursor);
             } else {
-                QTextCharFormat format = charFormat(piece.format);
-                if (cursor.block().text().isEmpty()) {
-                    cursor.setBlockCharFormat(format);
-                }
-                cursor.insertText(QString::fromStdString(piece.text), format);
+                cursor.insertText(QString::fromStdString(piece.text), qtFormat(piece.format));
             }
         }
+    }
+
+    // Runs mostly repeat a handful of formats; converting each only once saves a good part of the time.
+    const QTextCharFormat &qtFormat(const rtf::CharFormat &source)
+    {
+        for (const auto &known : formats) {
+            if (known.first == source) {
+                return known.second;
+            }
+        }
+        if (formats.size() >= kRememberedFormats) {
+            formats.pop_back();
+        }
+        formats.emplace_front(source, charFormat(source));
+        return formats.front().second;
     }
 
     void addPicture(const rtf::Picture &picture, QTextCursor &cursor)
@@ -177,8 +196,11 @@ private:
         fresh = true;
     }
 
+    static constexpr std::size_t kRememberedFormats = 16;
+
     QTextDocument &target;
     int pictures = 0;
+    std::list<std::pair<rtf::CharFormat, QTextCharFormat>> formats;
 };
 
 } // namespace
@@ -186,7 +208,13 @@ private:
 void buildTextDocument(const rtf::Document &source, QTextDocument &target)
 {
     target.clear();
+    // One edit block, without undo steps, so the layout hears of the change once and not per run.
+    bool undo = target.isUndoRedoEnabled();
+    target.setUndoRedoEnabled(false);
     QTextCursor cursor(&target);
+    cursor.beginEditBlock();
     bool fresh = true;
     Builder(target).addBlocks(source.blocks, cursor, fresh);
+    cursor.endEditBlock();
+    target.setUndoRedoEnabled(undo);
 }

@@ -1,5 +1,6 @@
 #include "profile/ini_store.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -20,9 +21,14 @@ constexpr std::uintmax_t kLargestFile = 16 * 1024 * 1024;
 
 struct CachedFile
 {
-    fs::file_time_type modified;
-    std::uintmax_t size = 0;
+    struct timespec modified = {};
+    off_t size = 0;
     std::shared_ptr<const IniText> text;
+
+    bool describes(const struct stat &now) const
+    {
+        return modified.tv_sec == now.st_mtim.tv_sec && modified.tv_nsec == now.st_mtim.tv_nsec && size == now.st_size;
+    }
 };
 
 std::map<std::string, CachedFile> &cache()
@@ -48,14 +54,12 @@ bool writeAll(int fd, const std::string &content)
 
 void remember(const std::string &path, std::shared_ptr<const IniText> text)
 {
-    std::error_code error;
-    auto modified = fs::last_write_time(path, error);
-    auto size = fs::file_size(path, error);
-    if (error) {
+    struct stat now;
+    if (::stat(path.c_str(), &now) != 0) {
         cache().erase(path);
         return;
     }
-    cache()[path] = {modified, size, std::move(text)};
+    cache()[path] = {now.st_mtim, now.st_size, std::move(text)};
 }
 
 } // namespace
@@ -84,19 +88,17 @@ std::string resolve(const char *fileName)
 
 Loaded load(const std::string &path)
 {
-    std::error_code error;
-    auto status = fs::status(path, error);
-    if (!fs::exists(status)) {
+    // One stat per read: the help window reads thousands of values from one file.
+    struct stat now;
+    if (::stat(path.c_str(), &now) != 0) {
         cache().erase(path);
-        return {ReadStatus::Missing, std::make_shared<IniText>()};
+        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable, std::make_shared<IniText>()};
     }
-    auto size = fs::file_size(path, error);
-    auto modified = fs::last_write_time(path, error);
-    if (error || !fs::is_regular_file(status) || size > kLargestFile) {
+    if (!S_ISREG(now.st_mode) || static_cast<std::uintmax_t>(now.st_size) > kLargestFile) {
         return {ReadStatus::Unreadable, nullptr};
     }
     auto cached = cache().find(path);
-    if (cached != cache().end() && cached->second.modified == modified && cached->second.size == size) {
+    if (cached != cache().end() && cached->second.describes(now)) {
         return {ReadStatus::Read, cached->second.text};
     }
     std::ifstream in(path, std::ios::binary);
@@ -106,7 +108,7 @@ Loaded load(const std::string &path)
     std::ostringstream content;
     content << in.rdbuf();
     auto text = std::make_shared<const IniText>(content.str());
-    cache()[path] = {modified, size, text};
+    cache()[path] = {now.st_mtim, now.st_size, text};
     return {ReadStatus::Read, text};
 }
 

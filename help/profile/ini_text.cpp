@@ -20,6 +20,14 @@ std::string_view withoutNewline(std::string_view line)
     return line;
 }
 
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
 } // namespace
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -60,6 +68,7 @@ IniText::IniText(std::string_view content)
 void IniText::parse()
 {
     sections_.clear();
+    firstSectionNamed_.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::string_view line = trimBlanks(withoutNewline(lines_[i]));
         if (line.empty() || line.front() == ';') {
@@ -69,6 +78,7 @@ void IniText::parse()
             std::size_t close = line.find(']');
             if (close != std::string_view::npos) {
                 sections_.push_back({std::string(trimBlanks(line.substr(1, close - 1))), i, {}});
+                firstSectionNamed_.emplace(lowerCase(sections_.back().name), sections_.size() - 1);
             }
             continue;
         }
@@ -89,13 +99,8 @@ void IniText::parse()
 
 const IniText::Section *IniText::findSection(std::string_view name) const
 {
-    name = trimBlanks(name);
-    for (const Section &section : sections_) {
-        if (equalsIgnoringCase(section.name, name)) {
-            return &section;
-        }
-    }
-    return nullptr;
+    auto found = firstSectionNamed_.find(lowerCase(trimBlanks(name)));
+    return found == firstSectionNamed_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniText::Entry *IniText::findEntry(const Section &section, std::string_view key)

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace profile {
@@ -48,6 +49,7 @@ private:
     std::vector<std::string> lines_; // each with its own line ending, the last possibly without
     std::string newline_ = "\n";
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> firstSectionNamed_; // lower-case name to index
 };
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
