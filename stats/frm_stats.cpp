@@ -175,6 +175,7 @@ QLabel *frmStats::addValueRow(QGroupBox *frame, const QString &caption, const QS
     value->setObjectName(name);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(72);
+    value->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     value->setStyleSheet(QStringLiteral("background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px;"));
     value->setAccessibleDescription(caption);
