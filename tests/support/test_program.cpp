@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <SQLiteCpp/Database.h>
+
 TestProgram::TestProgram()
     : windows([this] { ++endRequests; })
 {
@@ -44,6 +46,12 @@ std::unique_ptr<DataControl> TestProgram::open(const QString &table) const
     data->setRecordSource(table);
     data->refresh();
     return data;
+}
+
+void TestProgram::changeFromOutside(const QString &sql) const
+{
+    SQLite::Database other(context.databasePath().toStdString(), SQLite::OPEN_READWRITE);
+    other.exec(sql.toStdString());
 }
 
 void TestProgram::addCourse(const QStringList &courseRecord)
