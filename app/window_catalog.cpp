@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "app/frm_about.h"
 #include "app/window_registry.h"
+#include "courses/frm_new_course.h"
 #include "courses/frm_course.h"
 #include "stats/frm_stats.h"
 
@@ -12,5 +13,6 @@ void registerWindows(AppContext &context)
     windows.addWindow(QStringLiteral("frmAbout"), [&context] { return new frmAbout(context); });
     windows.addWindow(QStringLiteral("frmStats"), [&context] { return new frmStats(context); });
     windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
+    windows.addWindow(QStringLiteral("frmNewCourse"), [&context] { return new frmNewCourse(context); });
     context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });
 }

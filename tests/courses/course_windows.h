@@ -1,0 +1,56 @@
+#pragma once
+
+#include "courses/frm_new_course.h"
+#include "tests/support/test_program.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+// How the course tests reach the course windows: as a golfer does, from the menu.
+namespace course_windows {
+
+inline void click(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QAbstractButton *>(name);
+    QVERIFY2(button && button->isVisible() && button->isEnabled(), qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline void choose(QWidget *window, const QString &listName, int index)
+{
+    auto *list = window->findChild<QComboBox *>(listName);
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
+}
+
+inline QLineEdit *entry(QWidget *window, const QString &name)
+{
+    return window->findChild<QLineEdit *>(name);
+}
+
+// Clicks into a grid box and types, the "0" it held selected first and so replaced.
+inline void typeInto(QWidget *window, const QString &name, const QString &keys)
+{
+    QLineEdit *box = entry(window, name);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTRY_COMPARE(box->selectedText(), box->text());
+    QTest::keyClicks(box, keys);
+}
+
+// Stores the courses, starts the program, and opens the editor through the course viewer.
+inline frmNewCourse *openEditor(TestProgram &program, const QList<QStringList> &courses = {})
+{
+    for (const QStringList &course : courses) {
+        program.addCourse(course);
+    }
+    QWidget *main = program.startUp();
+    main->show();
+    click(main, QStringLiteral("cmdCourseInfo"));
+    click(program.windows.loaded(QStringLiteral("frmCourse")), QStringLiteral("cmdNewCourseInfo"));
+    auto *editor = qobject_cast<frmNewCourse *>(program.windows.loaded(QStringLiteral("frmNewCourse")));
+    return editor && editor->isVisible() ? editor : nullptr;
+}
+
+} // namespace course_windows
