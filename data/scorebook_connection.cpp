@@ -5,6 +5,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 constexpr int BusyTimeoutMs = 10000;
@@ -26,8 +29,18 @@ void ownerKeyFunction(sqlite3_context *context, int, sqlite3_value **args)
         return;
     }
     const auto *raw = reinterpret_cast<const char *>(sqlite3_value_text(args[0]));
-    const QByteArray key = roundOwnerKey(QString::fromUtf8(raw, sqlite3_value_bytes(args[0]))).toUtf8();
-    sqlite3_result_text(context, key.constData(), int(key.size()), SQLITE_TRANSIENT);
+    const int size = sqlite3_value_bytes(args[0]);
+    // Most names are plain ASCII: trim and raise them without building a QString.
+    std::string key(raw, size);
+    const bool ascii = std::all_of(key.begin(), key.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii) {
+        const auto first = key.find_first_not_of(' ');
+        key = first == std::string::npos ? std::string() : key.substr(first, key.find_last_not_of(' ') - first + 1);
+        std::transform(key.begin(), key.end(), key.begin(), [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
+    } else {
+        key = roundOwnerKey(QString::fromUtf8(raw, size)).toStdString();
+    }
+    sqlite3_result_text(context, key.data(), int(key.size()), SQLITE_TRANSIENT);
 }
 
 } // namespace
