@@ -1,0 +1,397 @@
+#include "courses/course_layout.h"
+#include "courses/frm_new_course.h"
+#include "data/datgolf.h"
+#include "data/pick_lists.h"
+#include "tests/courses/course_windows.h"
+#include "tests/support/test_program.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace course_layout;
+using namespace course_windows;
+
+// Saving courses from the editor: what the scorebook holds afterwards, what
+// every window lists, and what the editor keeps when nothing was saved.
+class CourseSavingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Every stored course in table order, each as its 103 fields.
+    static QList<QStringList> storedCourses(const TestProgram &program)
+    {
+        QList<QStringList> courses;
+        auto data = program.open(QStringLiteral("courseinfo"));
+        for (data->moveFirst(); !data->atEnd(); data->moveNext()) {
+            QStringList course;
+            for (int index = 0; index < Fields; ++index) {
+                course.append(data->field(fieldName(index)));
+            }
+            courses.append(course);
+        }
+        return courses;
+    }
+
+    static void nameNewCourse(frmNewCourse *editor, const QString &name)
+    {
+        QLineEdit *box = entry(editor, QStringLiteral("txtNewName"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->clear();
+        QTest::keyClicks(box, name);
+    }
+
+    static void typeNine(frmNewCourse *editor, int firstHole)
+    {
+        for (int row = 0; row < 9; ++row) {
+            const int hole = firstHole + row;
+            typeInto(editor, QStringLiteral("yb1_%1").arg(row), QString::number(400 + hole));
+            typeInto(editor, QStringLiteral("yw1_%1").arg(row), QString::number(370 + hole));
+            typeInto(editor, QStringLiteral("yr1_%1").arg(row), QString::number(330 + hole));
+            typeInto(editor, QStringLiteral("p1_%1").arg(row), QString::number(3 + hole % 3));
+            typeInto(editor, QStringLiteral("h1_%1").arg(row), QString::number(19 - hole));
+        }
+    }
+
+    // What typeNine stores for a hole.
+    static QStringList typedHole(int hole)
+    {
+        return {QString::number(400 + hole), QString::number(370 + hole), QString::number(330 + hole),
+                QString::number(3 + hole % 3), QString::number(19 - hole)};
+    }
+
+    static void editCourse(frmNewCourse *editor, int listPosition)
+    {
+        click(editor, QStringLiteral("Option2_1"));
+        choose(editor, QStringLiteral("cboName"), listPosition);
+    }
+
+    static QStringList gridTexts(QWidget *editor)
+    {
+        QStringList texts;
+        for (QLineEdit *box : editor->findChild<QWidget *>(QStringLiteral("fraf9"))->findChildren<QLineEdit *>()) {
+            texts.append(box->text());
+        }
+        return texts;
+    }
+
+    static QStringList entries(QComboBox *list)
+    {
+        QStringList names;
+        for (int i = 0; i < list->count(); ++i) {
+            names.append(list->itemText(i));
+        }
+        return names;
+    }
+
+private Q_SLOTS:
+    void newCoursesGetConsecutiveIdsFromZero()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        QVERIFY(editor);
+        nameNewCourse(editor, QStringLiteral("  Pine Valley  "));
+        typeNine(editor, 1);
+        click(editor, QStringLiteral("cmdSaveData"));
+        nameNewCourse(editor, QStringLiteral("Oak Ridge"));
+        typeInto(editor, QStringLiteral("yb1_0"), QStringLiteral("350"));
+        click(editor, QStringLiteral("cmdSaveData"));
+
+        QVERIFY(program.messages.shown.isEmpty());
+        const QList<QStringList> stored = storedCourses(program);
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0].mid(0, 3), (QStringList {"0", "Pine Valley", "True"}));
+        QCOMPARE(stored[1].mid(0, 3), (QStringList {"1", "Oak Ridge", "True"}));
+        QCOMPARE(stored[1].at(holeIndex(1, Blue)), QStringLiteral("350"));
+        QCOMPARE(program.context.state.last_course, 1);
+        QCOMPARE(program.context.state.course_cache, stored);
+        // After a save the editor starts afresh; the mode, size and name stay.
+        QCOMPARE(program.context.state.course_record, QStringList(Fields, QStringLiteral("0")));
+        QCOMPARE(gridTexts(editor), QStringList(49, QStringLiteral("0")));
+        QCOMPARE(entry(editor, QStringLiteral("txtNewName"))->text(), QStringLiteral("Oak Ridge"));
+    }
+
+    void bothNinesAreStoredFieldByField()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        QVERIFY(editor);
+        nameNewCourse(editor, QStringLiteral("Cedar"));
+        typeNine(editor, 1);
+        click(editor, QStringLiteral("cmdf9"));
+        typeNine(editor, 10);
+        click(editor, QStringLiteral("cmdSaveData"));
+
+        const QStringList course = storedCourses(program).value(0);
+        QCOMPARE(course.size(), Fields);
+        int totals[2][4] = {};
+        for (int hole = 1; hole <= 18; ++hole) {
+            const QStringList values = typedHole(hole);
+            for (int value = Blue; value <= Handicap; ++value) {
+                QCOMPARE(course.at(holeIndex(hole, Value(value))), values[value]);
+                if (value != Handicap) {
+                    totals[hole > 9][value] += values[value].toInt();
+                }
+            }
+        }
+        for (int value = Blue; value <= Par; ++value) {
+            QCOMPARE(course.at(frontTotalIndex(Value(value))), QString::number(totals[0][value]));
+            QCOMPARE(course.at(backTotalIndex(Value(value))), QString::number(totals[1][value]));
+        }
+        QCOMPARE(course.at(frontTotalIndex(Handicap)), QStringLiteral("0"));
+        QCOMPARE(course.at(backTotalIndex(Handicap)), QStringLiteral("0"));
+    }
+
+    void nineHoleCourseStoresFalseAndAnEmptyBackNine()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        QVERIFY(editor);
+        click(editor, QStringLiteral("Option1_0"));
+        nameNewCourse(editor, QStringLiteral("Short Nine"));
+        typeNine(editor, 1);
+        click(editor, QStringLiteral("cmdSaveData"));
+        const QStringList course = storedCourses(program).value(0);
+        QCOMPARE(course.at(Size), QStringLiteral("False"));
+        QCOMPARE(course.at(holeIndex(9, Handicap)), QStringLiteral("10"));
+        QCOMPARE(course.mid(holeIndex(10, Blue)), QStringList(50, QStringLiteral("0")));
+    }
+
+    void namesThatAreNoNamesSaveNothing_data()
+    {
+        QTest::addColumn<bool>("editMode");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("new, empty") << false << "";
+        QTest::newRow("new, blanks only") << false << "    ";
+        QTest::newRow("new, the prompt") << false << " Select Course ";
+        QTest::newRow("edit, the prompt") << true << "Select Course";
+        QTest::newRow("edit, blanks only") << true << "   ";
+    }
+    void namesThatAreNoNamesSaveNothing()
+    {
+        QFETCH(bool, editMode);
+        QFETCH(QString, name);
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {})});
+        QVERIFY(editor);
+        program.messages.answers = {MessageAnswer::Yes};
+        typeInto(editor, QStringLiteral("yb1_2"), QStringLiteral("123"));
+        if (editMode) {
+            click(editor, QStringLiteral("Option2_1"));
+            editor->findChild<QComboBox *>(QStringLiteral("cboName"))->setEditText(name);
+        } else {
+            nameNewCourse(editor, name);
+        }
+        click(editor, QStringLiteral("cmdSaveData"));
+        QVERIFY(program.messages.shown.isEmpty());
+        QCOMPARE(storedCourses(program).size(), 1);
+        QCOMPARE(entry(editor, QStringLiteral("yb1_2"))->text(), QStringLiteral("123"));
+    }
+
+    void updateAfterYesRewritesTheLaterOfTwoNamesakes()
+    {
+        TestProgram program;
+        frmNewCourse *editor
+            = openEditor(program, {sampleCourse("Pine", {}), sampleCourse("Oak", {}), sampleCourse("PINE", {})});
+        QVERIFY(editor);
+        const QList<QStringList> before = storedCourses(program);
+        editCourse(editor, 0);
+        typeInto(editor, QStringLiteral("yb1_0"), QStringLiteral("999"));
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+
+        QCOMPARE(program.messages.shown.size(), 1);
+        const MessageRequest question = program.messages.shown[0];
+        QCOMPARE(question.title, QStringLiteral(" Update a course "));
+        QCOMPARE(question.text, QStringLiteral(" Are you sure you want to update this course? "));
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+        QCOMPARE(question.icon, MessageIcon::Critical);
+        QCOMPARE(question.defaultButton, MessageAnswer::No);
+
+        const QList<QStringList> after = storedCourses(program);
+        QCOMPARE(after[0], before[0]);
+        QCOMPARE(after[1], before[1]);
+        QStringList expected = before[2];
+        expected[Name] = QStringLiteral("Pine");
+        expected[holeIndex(1, Blue)] = QStringLiteral("999");
+        expected[frontTotalIndex(Blue)] = QString::number(2745 - 301 + 999);
+        QCOMPARE(after[2], expected);
+        QCOMPARE(editor->findChild<QComboBox *>(QStringLiteral("cboName"))->currentText(),
+                 QStringLiteral("Select Course"));
+        QCOMPARE(gridTexts(editor), QStringList(49, QStringLiteral("0")));
+        QCOMPARE(program.context.state.course_cache, after);
+    }
+
+    void handicapTotals_data()
+    {
+        QTest::addColumn<bool>("backNineStored");
+        QTest::addColumn<QString>("h19");
+        QTest::newRow("front nine only: h19 kept") << false << "55";
+        QTest::newRow("back nine stored: h19 zero") << true << "0";
+    }
+    void handicapTotals()
+    {
+        QFETCH(bool, backNineStored);
+        QFETCH(QString, h19);
+        TestProgram program;
+        QStringList course = sampleCourse(QStringLiteral("Elm"), {});
+        course[frontTotalIndex(Handicap)] = QStringLiteral("77");
+        course[backTotalIndex(Handicap)] = QStringLiteral("55");
+        frmNewCourse *editor = openEditor(program, {course});
+        QVERIFY(editor);
+        editCourse(editor, 0);
+        if (backNineStored) {
+            click(editor, QStringLiteral("cmdf9"));
+        }
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+        const QStringList stored = storedCourses(program).value(0);
+        QCOMPARE(stored.at(frontTotalIndex(Handicap)), QStringLiteral("77"));
+        QCOMPARE(stored.at(backTotalIndex(Handicap)), h19);
+    }
+
+    void unsavedUpdateKeepsTheEditorAsItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("answer No") << "" << MessageAnswer::No << "";
+        QTest::newRow("course not found") << "Nowhere" << MessageAnswer::Yes << " Sorry, I could not find the course. ";
+    }
+    void unsavedUpdateKeepsTheEditorAsItWas()
+    {
+        QFETCH(QString, name);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, told);
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {}), sampleCourse("Ash", {})});
+        QVERIFY(editor);
+        const QList<QStringList> before = storedCourses(program);
+        editCourse(editor, 1);
+        click(editor, QStringLiteral("cmdf9"));
+        typeInto(editor, QStringLiteral("yr1_4"), QStringLiteral("222"));
+        auto *names = editor->findChild<QComboBox *>(QStringLiteral("cboName"));
+        if (!name.isEmpty()) {
+            names->setEditText(name);
+        }
+        const QString shownName = names->currentText();
+        const QStringList grid = gridTexts(editor);
+        const QStringList record = program.context.state.course_record;
+        program.messages.answers = {answer};
+        click(editor, QStringLiteral("cmdSaveData"));
+
+        QCOMPARE(program.messages.shown.size(), told.isEmpty() ? 1 : 2);
+        if (!told.isEmpty()) {
+            QCOMPARE(program.messages.shown[1].title, QStringLiteral(" Update a course "));
+            QCOMPARE(program.messages.shown[1].text, told);
+            QCOMPARE(program.messages.shown[1].buttons, MessageButtons::Ok);
+        }
+        QCOMPARE(storedCourses(program), before);
+        QCOMPARE(gridTexts(editor), grid);
+        QCOMPARE(program.context.state.course_record, record);
+        QCOMPARE(names->currentText(), shownName);
+        QCOMPARE(editor->findChild<QAbstractButton *>(QStringLiteral("cmdf9"))->text(), QStringLiteral("&Front Nine"));
+
+        // The user can go on and save what is on screen.
+        names->setEditText(QStringLiteral("Ash"));
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(storedCourses(program).at(1).at(holeIndex(14, Red)), QStringLiteral("222"));
+    }
+
+    void namesWithQuotesAndWildcardsTouchNoOtherCourse_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("quote") << "O'Hara's Links";
+        QTest::newRow("percent") << "P%";
+        QTest::newRow("underscore") << "Pin_";
+        QTest::newRow("brackets and star") << "[Pine]*";
+    }
+    void namesWithQuotesAndWildcardsTouchNoOtherCourse()
+    {
+        QFETCH(QString, name);
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Pine", {}), sampleCourse("O'Hara's Linksx", {})});
+        QVERIFY(editor);
+        nameNewCourse(editor, name);
+        typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("3"));
+        click(editor, QStringLiteral("cmdSaveData"));
+        QVERIFY(program.messages.shown.isEmpty());
+        QCOMPARE(storedCourses(program).at(2).at(Name), name);
+
+        const QList<QStringList> others = storedCourses(program).mid(0, 2);
+        editCourse(editor, 2);
+        QCOMPARE(entry(editor, QStringLiteral("p1_0"))->text(), QStringLiteral("3"));
+        typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("5"));
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(program.messages.shown.size(), 1);
+        QCOMPARE(storedCourses(program).mid(0, 2), others);
+        QCOMPARE(storedCourses(program).at(2).at(holeIndex(1, Par)), QStringLiteral("5"));
+    }
+
+    void refusedSaveIsToldAndKeepsTheEntries()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        QVERIFY(editor);
+        program.changeFromOutside(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON courseinfo "
+                                                 "BEGIN SELECT RAISE(ABORT, 'no room'); END"));
+        nameNewCourse(editor, QStringLiteral("Birch"));
+        typeInto(editor, QStringLiteral("yw1_1"), QStringLiteral("310"));
+        const QStringList grid = gridTexts(editor);
+        const QStringList record = program.context.state.course_record;
+        click(editor, QStringLiteral("cmdSaveData"));
+
+        QCOMPARE(program.messages.shown.size(), 1);
+        QVERIFY(program.messages.shown[0].text.startsWith(QLatin1String("The course was not saved.")));
+        QCOMPARE(program.messages.shown[0].buttons, MessageButtons::Ok);
+        QVERIFY(storedCourses(program).isEmpty());
+        QCOMPARE(program.context.state.last_course, -1);
+        QCOMPARE(gridTexts(editor), grid);
+        QCOMPARE(program.context.state.course_record, record);
+
+        program.changeFromOutside(QStringLiteral("DROP TRIGGER refuse"));
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(storedCourses(program).size(), 1);
+        QCOMPARE(storedCourses(program).at(0).at(holeIndex(2, White)), QStringLiteral("310"));
+    }
+
+    void savedCourseIsListedEverywhereAtOnce()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {})});
+        QVERIFY(editor);
+        nameNewCourse(editor, QStringLiteral("Willow"));
+        typeNine(editor, 1);
+        click(editor, QStringLiteral("cmdSaveData"));
+
+        const QStringList names = {"Elm", "Willow"};
+        for (int which = 0; which < PickLists::CourseListCount; ++which) {
+            QComboBox *list = program.context.pickLists.courseList(PickLists::CourseList(which));
+            QVERIFY2(list, qPrintable(QString::number(which)));
+            QCOMPARE(entries(list), names);
+            QCOMPARE(list->currentText(), QStringLiteral("Select Course"));
+        }
+
+        click(editor, QStringLiteral("cmdViewCourse"));
+        QWidget *viewer = program.windows.loaded(QStringLiteral("frmCourse"));
+        choose(viewer, QStringLiteral("cboCourse"), 1);
+        QCOMPARE(viewer->findChild<QLabel *>(QStringLiteral("lblb1_0"))->text(), QStringLiteral("401"));
+
+        click(viewer, QStringLiteral("cmdExit"));
+        QWidget *main = program.windows.loaded(QStringLiteral("frmMain"));
+        click(main, QStringLiteral("cmdRoundInfo"));
+        QWidget *scoreCard = program.windows.loaded(QStringLiteral("frmScoreround"));
+        QVERIFY(scoreCard && scoreCard->isVisible());
+        choose(scoreCard, QStringLiteral("cboCourse"), 1);
+        QCOMPARE(scoreCard->findChild<QLabel *>(QStringLiteral("lblp1_1"))->text(), QStringLiteral("5"));
+        QCOMPARE(scoreCard->findChild<QLabel *>(QStringLiteral("lblby"))->text(), QString::number(9 * 405));
+        QCOMPARE(program.context.state.round_record.value(1), QStringLiteral("Willow"));
+    }
+};
+
+QTEST_MAIN(CourseSavingTest)
+#include "tst_course_saving.moc"
