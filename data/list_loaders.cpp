@@ -5,25 +5,45 @@
 #include "data/shared_state.h"
 
 #include <QComboBox>
+#include <QPointer>
 
-void load_course_lists(const SharedState &state, PickLists &lists)
+#include <array>
+
+namespace {
+
+// Every list of a kind, in loader order. Looking a list up may build its window,
+// whose load handler fills the lists itself (a nested call); all of that is
+// over before this call clears and fills, so each name is listed once.
+template<typename Which, int Count, typename Lookup>
+std::array<QPointer<QComboBox>, Count> listsInOrder(Lookup lookup)
 {
-    // Each list is looked up again at every step: building a list's window runs
-    // its load handler, which may itself refill every list (nested calls).
-    for (int which = 0; which < PickLists::CourseListCount; ++which) {
-        if (QComboBox *list = lists.courseList(PickLists::CourseList(which))) {
+    std::array<QPointer<QComboBox>, Count> lists;
+    for (int which = 0; which < Count; ++which) {
+        lists[which] = lookup(Which(which));
+    }
+    for (const auto &list : lists) {
+        if (list) {
             list->clear();
         }
     }
+    return lists;
+}
+
+} // namespace
+
+void load_course_lists(const SharedState &state, PickLists &lists)
+{
+    const auto courseLists = listsInOrder<PickLists::CourseList, PickLists::CourseListCount>(
+        [&lists](PickLists::CourseList which) { return lists.courseList(which); });
     for (int row = 0; row <= state.last_course && row < state.course_cache.size(); ++row) {
-        for (int which = 0; which < PickLists::CourseListCount; ++which) {
-            if (QComboBox *list = lists.courseList(PickLists::CourseList(which))) {
+        for (const auto &list : courseLists) {
+            if (list) {
                 list->addItem(state.course_cache.at(row).value(1));
             }
         }
     }
-    for (int which = 0; which < PickLists::CourseListCount; ++which) {
-        if (QComboBox *list = lists.courseList(PickLists::CourseList(which))) {
+    for (const auto &list : courseLists) {
+        if (list) {
             showPrompt(list, PickLists::coursePrompt());
         }
     }
@@ -31,22 +51,19 @@ void load_course_lists(const SharedState &state, PickLists &lists)
 
 void load_golfer_lists(DataControl &golfers, PickLists &lists)
 {
-    for (int which = 0; which < PickLists::GolferListCount; ++which) {
-        if (QComboBox *list = lists.golferList(PickLists::GolferList(which))) {
-            list->clear();
-        }
-    }
+    const auto golferLists = listsInOrder<PickLists::GolferList, PickLists::GolferListCount>(
+        [&lists](PickLists::GolferList which) { return lists.golferList(which); });
     for (golfers.moveFirst(); !golfers.atEnd(); golfers.moveNext()) {
         const QString name = golfers.field(QStringLiteral("golfer_name"));
-        for (int which = 0; which < PickLists::GolferListCount; ++which) {
-            if (QComboBox *list = lists.golferList(PickLists::GolferList(which))) {
+        for (const auto &list : golferLists) {
+            if (list) {
                 list->addItem(name);
             }
         }
     }
     for (int which = 0; which < PickLists::GolferListCount; ++which) {
-        if (QComboBox *list = lists.golferList(PickLists::GolferList(which))) {
-            showPrompt(list, PickLists::golferPrompt(PickLists::GolferList(which)));
+        if (golferLists[which]) {
+            showPrompt(golferLists[which], PickLists::golferPrompt(PickLists::GolferList(which)));
         }
     }
 }
