@@ -323,6 +323,8 @@ void frmNewCourse::Form_Load()
     datgolf->setRecordSource(QStringLiteral("courseinfo"));
     cmdHelp->setIcon(m_context.ImageList1.picture(7));
     cmdHelp->setVisible(true);
+    // A new course starts with its name.
+    txtNewName->setFocus(Qt::OtherFocusReason);
     datgolf->refresh();
     load_course_lists(m_context.state, m_context.pickLists);
 }
