@@ -6,14 +6,22 @@
 
 namespace {
 
-// Background / text colours of the card rows.
-constexpr char BlueRow[] = "background: rgb(0,0,192); color: rgb(255,255,255);";
-constexpr char WhiteRow[] = "background: rgb(255,255,255); color: rgb(64,64,64);";
-constexpr char RedRow[] = "background: rgb(192,64,0); color: rgb(255,255,255);";
-constexpr char GreyRow[] = "background: rgb(128,128,128); color: rgb(255,255,255);";
-constexpr char GreenBand[] = "background: rgb(0,192,0);";
-constexpr char EntryCell[] = "background: rgb(255,255,240); color: rgb(0,0,0);";
-constexpr char ScoreTotal[] = "background: rgb(255,255,240); color: rgb(0,0,128);";
+// Background / text colours of the card rows, given once to the whole card:
+// one style sheet is far cheaper than one per cell.
+constexpr char CardStyle[] = "QLabel[cardRow=\"blue\"] { background: rgb(0,0,192); color: rgb(255,255,255); }"
+                             "QLabel[cardRow=\"white\"] { background: rgb(255,255,255); color: rgb(64,64,64); }"
+                             "QLabel[cardRow=\"red\"] { background: rgb(192,64,0); color: rgb(255,255,255); }"
+                             "QLabel[cardRow=\"grey\"] { background: rgb(128,128,128); color: rgb(255,255,255); }"
+                             "QLabel[cardRow=\"band\"] { background: rgb(0,192,0); }"
+                             "QLabel[cardRow=\"score\"] { background: rgb(255,255,240); color: rgb(0,0,128); }"
+                             "QLineEdit[cardRow=\"entry\"] { background: rgb(255,255,240); color: rgb(0,0,0); }";
+constexpr char BlueRow[] = "blue";
+constexpr char WhiteRow[] = "white";
+constexpr char RedRow[] = "red";
+constexpr char GreyRow[] = "grey";
+constexpr char GreenBand[] = "band";
+constexpr char EntryCell[] = "entry";
+constexpr char ScoreTotal[] = "score";
 
 constexpr int NineColumn = 10;
 constexpr int TotalColumn = 11;
@@ -24,7 +32,7 @@ QLabel *makeCell(QWidget *parent, const QString &name, const QString &text, cons
     cell->setObjectName(name);
     cell->setAlignment(Qt::AlignCenter);
     cell->setMinimumSize(46, 26);
-    cell->setStyleSheet(QString::fromLatin1(colour));
+    cell->setProperty("cardRow", QString::fromLatin1(colour));
     return cell;
 }
 
@@ -35,7 +43,7 @@ QLineEdit *makeEntry(QWidget *parent, const QString &name)
     box->setAlignment(Qt::AlignCenter);
     box->setMinimumSize(46, 26);
     box->setMaximumWidth(64);
-    box->setStyleSheet(QString::fromLatin1(EntryCell));
+    box->setProperty("cardRow", QString::fromLatin1(EntryCell));
     return box;
 }
 
@@ -51,6 +59,7 @@ CardGrid::CardGrid(Middle middle, QWidget *parent)
     , m_grid(new QGridLayout(this))
 {
     setObjectName(QStringLiteral("card"));
+    setStyleSheet(QString::fromLatin1(CardStyle));
     setFrameShape(QFrame::Box);
     m_grid->setSpacing(1);
     m_grid->setContentsMargins(2, 2, 2, 2);
@@ -148,7 +157,7 @@ void CardGrid::addBand(int row)
     auto *band = new QLabel(this);
     band->setObjectName(QStringLiteral("band"));
     band->setMinimumHeight(54);
-    band->setStyleSheet(QString::fromLatin1(GreenBand));
+    band->setProperty("cardRow", QString::fromLatin1(GreenBand));
     m_grid->addWidget(band, row, 0, 1, TotalColumn + 1);
 }
 

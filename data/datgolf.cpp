@@ -85,17 +85,49 @@ void DataControl::refresh()
                                                                                           Qt::CaseInsensitive)
                              == 0);
         }
-        m_rowIds.clear();
-        SQLite::Statement ids(*m_db, "SELECT rowid FROM " + quotedIdentifier(m_table) + " ORDER BY rowid");
-        while (ids.executeStep()) {
-            m_rowIds.append(ids.getColumn(0).getInt64());
-        }
     });
+    if (m_columns.isEmpty()) {
+        throw DatabaseError(QStringLiteral("The table \"%1\" is missing from the scorebook.").arg(m_table));
+    }
+    m_rowIds.reset();
+    m_countOnly.reset();
     m_position = 0;
     m_currentDeleted = false;
     m_editMode = EditMode::None;
     m_pending.clear();
     forgetReadAhead();
+}
+
+const QVector<qint64> &DataControl::rowIds() const
+{
+    // Read only when a position is needed: adding a round or counting records
+    // must not walk a table of a hundred thousand rounds.
+    if (!m_rowIds) {
+        m_rowIds = guarded([this] {
+            QVector<qint64> ids;
+            SQLite::Statement statement(connection(), "SELECT rowid FROM " + quotedIdentifier(m_table) + " ORDER BY rowid");
+            while (statement.executeStep()) {
+                ids.append(statement.getColumn(0).getInt64());
+            }
+            return ids;
+        });
+    }
+    return *m_rowIds;
+}
+
+int DataControl::recordCount() const
+{
+    if (m_rowIds) {
+        return int(m_rowIds->size());
+    }
+    if (!m_countOnly) {
+        m_countOnly = guarded([this] {
+            SQLite::Statement count(connection(), "SELECT count(*) FROM " + quotedIdentifier(m_table));
+            count.executeStep();
+            return count.getColumn(0).getInt();
+        });
+    }
+    return *m_countOnly;
 }
 
 void DataControl::moveFirst()
@@ -111,20 +143,20 @@ void DataControl::moveNext()
         m_currentDeleted = false;
         return;
     }
-    if (m_position < m_rowIds.size()) {
+    if (m_position < rowIds().size()) {
         ++m_position;
     }
 }
 
 void DataControl::moveLast()
 {
-    m_position = m_rowIds.isEmpty() ? 0 : int(m_rowIds.size()) - 1;
+    m_position = rowIds().isEmpty() ? 0 : int(rowIds().size()) - 1;
     m_currentDeleted = false;
 }
 
 bool DataControl::atEnd() const
 {
-    return m_position >= m_rowIds.size();
+    return m_position >= rowIds().size();
 }
 
 int DataControl::columnIndex(const QString &name) const
@@ -242,7 +274,7 @@ void DataControl::update()
             bindValue(statement, parameter++, name, m_pending.value(name));
         }
         if (m_editMode == EditMode::Editing) {
-            statement.bind(parameter, static_cast<int64_t>(m_rowIds[m_position]));
+            statement.bind(parameter, static_cast<int64_t>(rowIds()[m_position]));
         }
         if (!names.isEmpty() || m_editMode == EditMode::Adding) {
             statement.exec();
@@ -250,7 +282,10 @@ void DataControl::update()
     });
     if (m_editMode == EditMode::Adding) {
         // The new record joins the open record set at its end.
-        m_rowIds.append(connection().getLastInsertRowid());
+        if (m_rowIds) {
+            m_rowIds->append(connection().getLastInsertRowid());
+        }
+        m_countOnly.reset();
     }
     m_editMode = EditMode::None;
     m_pending.clear();
@@ -264,10 +299,10 @@ void DataControl::deleteCurrent()
     }
     guarded([this] {
         SQLite::Statement statement(connection(), "DELETE FROM " + quotedIdentifier(m_table) + " WHERE rowid = ?");
-        statement.bind(1, static_cast<int64_t>(m_rowIds[m_position]));
+        statement.bind(1, static_cast<int64_t>(rowIds()[m_position]));
         statement.exec();
     });
-    m_rowIds.removeAt(m_position);
+    m_rowIds->removeAt(m_position);
     m_currentDeleted = true;
     forgetReadAhead();
 }
@@ -275,7 +310,7 @@ void DataControl::deleteCurrent()
 void DataControl::findFrom(int startPosition, const QString &fieldName, const QString &name)
 {
     columnIndex(fieldName);
-    const qint64 afterRowId = startPosition > 0 ? m_rowIds[startPosition - 1] : std::numeric_limits<qint64>::min();
+    const qint64 afterRowId = startPosition > 0 ? rowIds()[startPosition - 1] : std::numeric_limits<qint64>::min();
     const qint64 found = guarded([&]() -> qint64 {
         SQLite::Statement find(connection(), "SELECT rowid FROM " + quotedIdentifier(m_table) + " WHERE "
                                                  + quotedIdentifier(fieldName)
@@ -284,7 +319,7 @@ void DataControl::findFrom(int startPosition, const QString &fieldName, const QS
         find.bind(2, static_cast<int64_t>(afterRowId));
         return find.executeStep() ? find.getColumn(0).getInt64() : -1;
     });
-    const int position = found < 0 ? -1 : int(m_rowIds.indexOf(found));
+    const int position = found < 0 ? -1 : int(rowIds().indexOf(found));
     m_noMatch = position < 0;
     if (!m_noMatch) {
         m_position = position;
@@ -299,7 +334,7 @@ void DataControl::findFirst(const QString &fieldName, const QString &name)
 
 void DataControl::findNext(const QString &fieldName, const QString &name)
 {
-    findFrom(atEnd() ? int(m_rowIds.size()) : m_position + 1, fieldName, name);
+    findFrom(atEnd() ? int(rowIds().size()) : m_position + 1, fieldName, name);
 }
 
 void DataControl::inTransaction(const std::function<void()> &changes)
@@ -330,24 +365,25 @@ QStringList DataControl::rowValues(const SQLite::Statement &statement, int first
 
 QVector<QStringList> DataControl::readRows(int first, int count) const
 {
-    const int last = std::min<int>(first + count, int(m_rowIds.size())) - 1;
+    const QVector<qint64> &ids = rowIds();
+    const int last = std::min<int>(first + count, int(ids.size())) - 1;
     if (first < 0 || last < first) {
         return {};
     }
     return guarded([&] {
         SQLite::Statement rows(connection(), "SELECT rowid, * FROM " + quotedIdentifier(m_table)
                                                  + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
-        rows.bind(1, static_cast<int64_t>(m_rowIds[first]));
-        rows.bind(2, static_cast<int64_t>(m_rowIds[last]));
+        rows.bind(1, static_cast<int64_t>(ids[first]));
+        rows.bind(2, static_cast<int64_t>(ids[last]));
         // Aligned with the record set: a record removed meanwhile by another copy stays empty.
         QVector<QStringList> block(last - first + 1);
         int position = first;
         while (rows.executeStep() && position <= last) {
             const qint64 rowId = rows.getColumn(0).getInt64();
-            while (position <= last && m_rowIds[position] < rowId) {
+            while (position <= last && ids[position] < rowId) {
                 ++position;
             }
-            if (position <= last && m_rowIds[position] == rowId) {
+            if (position <= last && ids[position] == rowId) {
                 block[position - first] = rowValues(rows, 1);
             }
         }

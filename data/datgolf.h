@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace SQLite {
 class Database;
@@ -36,7 +37,7 @@ public:
     void moveNext();
     void moveLast();
     bool atEnd() const;
-    int recordCount() const { return int(m_rowIds.size()); }
+    int recordCount() const;
 
     QString field(const QString &name) const;
     void setField(const QString &name, const QString &value);
@@ -87,7 +88,9 @@ private:
     QStringList m_columns;
     QVector<bool> m_isYesNo;
     QHash<QString, int> m_columnByName;
-    QVector<qint64> m_rowIds;
+    const QVector<qint64> &rowIds() const;
+    mutable std::optional<QVector<qint64>> m_rowIds;
+    mutable std::optional<int> m_countOnly;
     int m_position = 0;
     bool m_currentDeleted = false;
     bool m_noMatch = false;

@@ -108,6 +108,7 @@ private Q_SLOTS:
     {
         auto writer = open(QStringLiteral("golfers"));
         auto other = open(QStringLiteral("golfers"));
+        QVERIFY(other->atEnd());
         writer->addNew();
         writer->setField(QStringLiteral("golfer_name"), QStringLiteral("Ann"));
         writer->update();
