@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include "app/app_context.h"
+#include "app/picture_box.h"
 #include "app/wait_cursor.h"
 #include "app/window_registry.h"
 #include "courses/course_cache.h"
@@ -76,7 +77,7 @@ frmMain::frmMain(AppContext &context)
     , cmdExit(makeMenuButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QStringLiteral(" See you later! ")))
     , cmdHelp(makeHelpButton())
     , Frame1(new QGroupBox(QStringLiteral("SOUND"), this))
-    , Image1(new QLabel(this))
+    , Image1(new PictureBox(QStringLiteral("Image1"), QSize(160, 64), this))
 {
     setWindowTitle(QStringLiteral(" Varnholt"));
     setStyleSheet(QStringLiteral("frmMain { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
@@ -99,7 +100,6 @@ frmMain::frmMain(AppContext &context)
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
 
-    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Quendry"));
 
     auto *titleRow = new QHBoxLayout;
@@ -165,7 +165,8 @@ void frmMain::Form_Load()
     }
     cmdHelp->setIcon(m_context.ImageList1.picture(7));
     cmdHelp->setVisible(true);
-    Image1->setPixmap(m_context.ImageList1.picture(8).pixmap(QSize(160, 64)));
+    Image1->setPicture(m_context.ImageList1.picture(8));
+    Image1->setVisible(true);
 
     if (!openScorebook()) {
         return;

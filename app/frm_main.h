@@ -7,6 +7,7 @@
 #include <memory>
 
 class DataControl;
+class PictureBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -53,7 +54,7 @@ private:
     QPushButton *cmdHelp;
     QGroupBox *Frame1;
     std::array<QRadioButton *, 2> Option1{};
-    QLabel *Image1;
+    PictureBox *Image1;
     std::unique_ptr<SoundDevice> MMcsound;
     std::unique_ptr<DataControl> datgolf;
     bool m_ready = false;

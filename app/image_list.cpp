@@ -43,7 +43,14 @@ QString ImageList::resourcePath(int number) const
 
 QIcon ImageList::picture(int number) const
 {
-    return has(number) ? QIcon(resourcePath(number)) : QIcon();
+    if (!has(number)) {
+        return {};
+    }
+    auto found = m_icons.find(number);
+    if (found == m_icons.end()) {
+        found = m_icons.insert(number, QIcon(resourcePath(number)));
+    }
+    return *found;
 }
 
 QString ImageList::key(int number) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QString>
 
@@ -13,4 +14,8 @@ public:
     QIcon picture(int number) const;
     QString key(int number) const;
     QString resourcePath(int number) const;
+
+private:
+    // One icon per picture, so a picture drawn at a size is drawn only once.
+    mutable QHash<int, QIcon> m_icons;
 };

@@ -3,15 +3,21 @@
 #include "app/app_context.h"
 #include "app/frm_about.h"
 #include "app/window_registry.h"
-#include "courses/frm_new_course.h"
 #include "courses/frm_course.h"
+#include "courses/frm_new_course.h"
 #include "stats/frm_stats.h"
+#include "golfers/frm_golfer.h"
+#include "history/frm_view_pr.h"
+#include "scoring/frm_scoreround.h"
 
 void registerWindows(AppContext &context)
 {
     WindowRegistry &windows = *context.windows;
     windows.addWindow(QStringLiteral("frmAbout"), [&context] { return new frmAbout(context); });
     windows.addWindow(QStringLiteral("frmStats"), [&context] { return new frmStats(context); });
+    windows.addWindow(QStringLiteral("frmGolfer"), [&context] { return new frmGolfer(context); });
+    windows.addWindow(QStringLiteral("frmScoreround"), [&context] { return new frmScoreround(context); });
+    windows.addWindow(QStringLiteral("frmViewPR"), [&context] { return new frmViewPR(context); });
     windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
     windows.addWindow(QStringLiteral("frmNewCourse"), [&context] { return new frmNewCourse(context); });
     context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });

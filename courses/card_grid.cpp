@@ -6,33 +6,24 @@
 
 namespace {
 
-// Background / text colours of the card rows, given once to the whole card:
-// one style sheet is far cheaper than one per cell.
-constexpr char CardStyle[] = "QLabel[cardRow=\"blue\"] { background: rgb(0,0,192); color: rgb(255,255,255); }"
-                             "QLabel[cardRow=\"white\"] { background: rgb(255,255,255); color: rgb(64,64,64); }"
-                             "QLabel[cardRow=\"red\"] { background: rgb(192,64,0); color: rgb(255,255,255); }"
-                             "QLabel[cardRow=\"grey\"] { background: rgb(128,128,128); color: rgb(255,255,255); }"
-                             "QLabel[cardRow=\"band\"] { background: rgb(0,192,0); }"
-                             "QLabel[cardRow=\"score\"] { background: rgb(255,255,240); color: rgb(0,0,128); }"
-                             "QLineEdit[cardRow=\"entry\"] { background: rgb(255,255,240); color: rgb(0,0,0); }";
-constexpr char BlueRow[] = "blue";
-constexpr char WhiteRow[] = "white";
-constexpr char RedRow[] = "red";
-constexpr char GreyRow[] = "grey";
-constexpr char GreenBand[] = "band";
-constexpr char EntryCell[] = "entry";
-constexpr char ScoreTotal[] = "score";
+constexpr CardColour BlueRow = CardColour::Blue;
+constexpr CardColour WhiteRow = CardColour::White;
+constexpr CardColour RedRow = CardColour::Red;
+constexpr CardColour GreyRow = CardColour::Grey;
+constexpr CardColour GreenBand = CardColour::Band;
+constexpr CardColour EntryCell = CardColour::Entry;
+constexpr CardColour ScoreTotal = CardColour::Total;
 
 constexpr int NineColumn = 10;
 constexpr int TotalColumn = 11;
 
-QLabel *makeCell(QWidget *parent, const QString &name, const QString &text, const char *colour)
+QLabel *makeCell(QWidget *parent, const QString &name, const QString &text, CardColour colour)
 {
     auto *cell = new QLabel(text, parent);
     cell->setObjectName(name);
     cell->setAlignment(Qt::AlignCenter);
     cell->setMinimumSize(46, 26);
-    cell->setProperty("cardRow", QString::fromLatin1(colour));
+    paintCardCell(cell, colour);
     return cell;
 }
 
@@ -43,11 +34,29 @@ QLineEdit *makeEntry(QWidget *parent, const QString &name)
     box->setAlignment(Qt::AlignCenter);
     box->setMinimumSize(46, 26);
     box->setMaximumWidth(64);
-    box->setProperty("cardRow", QString::fromLatin1(EntryCell));
+    paintCardCell(box, EntryCell);
     return box;
 }
 
 } // namespace
+
+void paintCardCell(QWidget *cell, CardColour colour)
+{
+    static const char *const names[] = {"blue", "white", "red", "grey", "band", "entry", "total"};
+    cell->setProperty("cardColour", QString::fromLatin1(names[int(colour)]));
+}
+
+QString cardStyleSheet()
+{
+    // One style sheet for a whole card is far cheaper than one per cell.
+    return QStringLiteral("[cardColour=\"blue\"] { background: rgb(0,0,192); color: rgb(255,255,255); }"
+                          "[cardColour=\"white\"] { background: rgb(255,255,255); color: rgb(64,64,64); }"
+                          "[cardColour=\"red\"] { background: rgb(192,64,0); color: rgb(255,255,255); }"
+                          "[cardColour=\"grey\"] { background: rgb(128,128,128); color: rgb(255,255,255); }"
+                          "[cardColour=\"band\"] { background: rgb(0,192,0); }"
+                          "[cardColour=\"entry\"] { background: rgb(255,255,240); color: rgb(0,0,0); }"
+                          "[cardColour=\"total\"] { background: rgb(255,255,240); color: rgb(0,0,128); font-weight: bold; }");
+}
 
 QString cardArrayName(const char *array, int index)
 {
@@ -59,7 +68,6 @@ CardGrid::CardGrid(Middle middle, QWidget *parent)
     , m_grid(new QGridLayout(this))
 {
     setObjectName(QStringLiteral("card"));
-    setStyleSheet(QString::fromLatin1(CardStyle));
     setFrameShape(QFrame::Box);
     m_grid->setSpacing(1);
     m_grid->setContentsMargins(2, 2, 2, 2);
@@ -91,6 +99,8 @@ CardGrid::CardGrid(Middle middle, QWidget *parent)
     addCourseRow(handicapRow, {"lblHtitle", "Handicap", "lblh1", nullptr, nullptr, GreyRow, "handicap"}, lblh1,
                  nullptr, nullptr);
     describeCells();
+    // Given last, so the cells are styled in one pass rather than one by one.
+    setStyleSheet(cardStyleSheet());
 }
 
 void CardGrid::addCourseRow(int row, const RowSpec &spec, std::array<QLabel *, 9> &cells, QLabel **nineTotal,
@@ -134,10 +144,13 @@ void CardGrid::addScoreRows(int firstRow)
     puttsHeader->setFocusPolicy(Qt::NoFocus);
     m_grid->addWidget(puttsHeader, firstRow + 1, 0);
 
+    // Made row by row, so Tab goes along the strokes, then along the putts.
     for (int i = 0; i < 9; ++i) {
         txth1[i] = makeEntry(this, cardArrayName("txth1", i));
-        putts[i] = makeEntry(this, cardArrayName("putts", i));
         m_grid->addWidget(txth1[i], firstRow, i + 1);
+    }
+    for (int i = 0; i < 9; ++i) {
+        putts[i] = makeEntry(this, cardArrayName("putts", i));
         m_grid->addWidget(putts[i], firstRow + 1, i + 1);
     }
     lbl9tot = makeCell(this, QStringLiteral("lbl9tot"), QStringLiteral("0"), ScoreTotal);
@@ -157,7 +170,7 @@ void CardGrid::addBand(int row)
     auto *band = new QLabel(this);
     band->setObjectName(QStringLiteral("band"));
     band->setMinimumHeight(54);
-    band->setProperty("cardRow", QString::fromLatin1(GreenBand));
+    paintCardCell(band, GreenBand);
     m_grid->addWidget(band, row, 0, 1, TotalColumn + 1);
 }
 

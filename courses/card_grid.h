@@ -5,6 +5,13 @@
 #include <array>
 
 class QGridLayout;
+
+// The colours of the card rows (background / text), as on the paper card.
+enum class CardColour { Blue, White, Red, Grey, Band, Entry, Total };
+
+// Gives a cell a card colour; cardStyleSheet() on the card or an ancestor paints it.
+void paintCardCell(QWidget *cell, CardColour colour);
+QString cardStyleSheet();
 class QLabel;
 class QLineEdit;
 
@@ -45,7 +52,7 @@ private:
         const char *array;
         const char *nineTotal;
         const char *eighteenTotal;
-        const char *colour;
+        CardColour colour;
         const char *what;
     };
     void addCourseRow(int row, const RowSpec &spec, std::array<QLabel *, 9> &cells, QLabel **nineTotal,

@@ -1,6 +1,7 @@
 #include "courses/frm_course.h"
 
 #include "app/app_context.h"
+#include "app/picture_box.h"
 #include "app/window_registry.h"
 #include "courses/card_fill.h"
 #include "courses/card_grid.h"
@@ -31,21 +32,12 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-QLabel *makePicture(QWidget *parent, const QString &name)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(name);
-    picture->setFixedSize(AdSize);
-    picture->setVisible(false);
-    return picture;
-}
-
 } // namespace
 
 frmCourse::frmCourse(AppContext &context)
     : FormWindow(context, QStringLiteral("frmCourse"))
-    , imgAd1(makePicture(this, QStringLiteral("imgAd1")))
-    , imgAd2(makePicture(this, QStringLiteral("imgAd2")))
+    , imgAd1(new PictureBox(QStringLiteral("imgAd1"), AdSize, this))
+    , imgAd2(new PictureBox(QStringLiteral("imgAd2"), AdSize, this))
     , cboCourse(makeCoursePickList(this, QStringLiteral("cboCourse")))
     , card(new CardGrid(CardGrid::Middle::EmptyBand, this))
     , cmdNine(makeButton(this, QStringLiteral("cmdNine"), BackNineCaption,
@@ -104,8 +96,8 @@ void frmCourse::Form_Load()
     cmdNine->setEnabled(false);
     cmdHelp->setIcon(m_context.ImageList1.picture(7));
     cmdHelp->setVisible(true);
-    imgAd1->setPixmap(m_context.ImageList1.picture(9).pixmap(AdSize));
-    imgAd2->setPixmap(m_context.ImageList1.picture(10).pixmap(AdSize));
+    imgAd1->setPicture(m_context.ImageList1.picture(9));
+    imgAd2->setPicture(m_context.ImageList1.picture(10));
     imgAd1->setVisible(true);
     imgAd2->setVisible(true);
 }
@@ -115,7 +107,7 @@ void frmCourse::Form_Activate()
     clear_card(this, *m_context.clock);
     // A cleared card has no course whose other nine could be shown.
     cmdNine->setEnabled(false);
-    imgAd1->setPixmap(m_context.ImageList1.picture(9).pixmap(AdSize));
+    imgAd1->setPicture(m_context.ImageList1.picture(9));
     cboCourse->setFocus();
 }
 

@@ -4,6 +4,7 @@
 
 class CardGrid;
 class QComboBox;
+class PictureBox;
 class QLabel;
 class QPushButton;
 
@@ -31,8 +32,8 @@ private:
     bool backNineShown() const;
     void showNine(bool backNine);
 
-    QLabel *imgAd1;
-    QLabel *imgAd2;
+    PictureBox *imgAd1;
+    PictureBox *imgAd2;
     QComboBox *cboCourse;
     CardGrid *card;
     QPushButton *cmdNine;

@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/window_registry.h"
+#include "courses/card_grid.h"
 #include "courses/course_boxes.h"
 #include "courses/course_pick_list.h"
 #include "courses/course_saving.h"
@@ -24,26 +25,20 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
 using namespace course_layout;
 
-// Background / text colours of the grid's column headers, as on the card.
-constexpr char BlueHeader[] = "background: rgb(0,0,192); color: rgb(255,255,255);";
-constexpr char WhiteHeader[] = "background: rgb(255,255,255); color: rgb(64,64,64);";
-constexpr char RedHeader[] = "background: rgb(192,64,0); color: rgb(255,255,255);";
-constexpr char GreyHeader[] = "background: rgb(128,128,128); color: rgb(255,255,255);";
-constexpr char EntryBoxColours[] = "background: rgb(255,255,240); color: rgb(0,0,0);";
-constexpr char TotalBoxColours[] = "background: rgb(255,255,240); color: rgb(0,0,128); font-weight: bold;";
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const char *colours = nullptr)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
+                  std::optional<CardColour> colour = std::nullopt)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    if (colours) {
-        label->setStyleSheet(QString::fromLatin1(colours));
+    if (colour) {
+        paintCardCell(label, *colour);
         label->setMinimumSize(58, 24);
     }
     return label;
@@ -193,18 +188,20 @@ QGroupBox *frmNewCourse::makeOptionPair(const QString &name, const QString &capt
 QWidget *frmNewCourse::makeGrid()
 {
     fraf9->setObjectName(QStringLiteral("fraf9"));
+    fraf9->setStyleSheet(cardStyleSheet());
     auto *grid = new QGridLayout(fraf9);
     grid->setSpacing(2);
 
-    grid->addWidget(makeLabel(fraf9, QStringLiteral("lblHole"), QStringLiteral("Hole"), GreyHeader), 0, 0, 2, 1);
+    grid->addWidget(makeLabel(fraf9, QStringLiteral("lblHole"), QStringLiteral("Hole"), CardColour::Grey), 0, 0, 2, 1);
     const struct
     {
-        const char *header, *caption, *subHeader, *colours;
-    } columns[] = {{"lblBlue", "Blue", "lblYardsblue", BlueHeader},
-                   {"lblWhite", "White", "lblYards", WhiteHeader},
-                   {"lblRed", "Red", "lblyardswhite", RedHeader},
-                   {"lblPar", "Par", nullptr, GreyHeader},
-                   {"lblH", "Handicap", nullptr, GreyHeader}};
+        const char *header, *caption, *subHeader;
+        CardColour colours;
+    } columns[] = {{"lblBlue", "Blue", "lblYardsblue", CardColour::Blue},
+                   {"lblWhite", "White", "lblYards", CardColour::White},
+                   {"lblRed", "Red", "lblyardswhite", CardColour::Red},
+                   {"lblPar", "Par", nullptr, CardColour::Grey},
+                   {"lblH", "Handicap", nullptr, CardColour::Grey}};
     for (int column = Blue; column <= Handicap; ++column) {
         const auto &spec = columns[column];
         QLabel *header
@@ -222,8 +219,8 @@ QWidget *frmNewCourse::makeGrid()
     std::array<QLineEdit *, 10> *valueColumns[] = {&yb1, &yw1, &yr1, &p1};
     const char *const arrayNames[] = {"yb1", "yw1", "yr1", "p1", "h1"};
     for (int row = 0; row <= 9; ++row) {
-        QLabel *rowHeader = row < 9 ? makeLabel(fraf9, QStringLiteral("lblH%1").arg(row + 1), QString(), GreyHeader)
-                                    : makeLabel(fraf9, QStringLiteral("lbltotal"), QStringLiteral("Total"), GreyHeader);
+        QLabel *rowHeader = row < 9 ? makeLabel(fraf9, QStringLiteral("lblH%1").arg(row + 1), QString(), CardColour::Grey)
+                                    : makeLabel(fraf9, QStringLiteral("lbltotal"), QStringLiteral("Total"), CardColour::Grey);
         if (row < 9) {
             lblHoles[row] = rowHeader;
         }
@@ -236,7 +233,7 @@ QWidget *frmNewCourse::makeGrid()
             entry->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(arrayNames[column])).arg(row));
             entry->setAlignment(Qt::AlignCenter);
             entry->setMinimumWidth(64);
-            entry->setStyleSheet(QString::fromLatin1(row == 9 ? TotalBoxColours : EntryBoxColours));
+            paintCardCell(entry, row == 9 ? CardColour::Total : CardColour::Entry);
             if (column == Handicap) {
                 h1[row] = entry;
             } else {

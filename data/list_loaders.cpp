@@ -35,15 +35,13 @@ void load_course_lists(const SharedState &state, PickLists &lists)
 {
     const auto courseLists = listsInOrder<PickLists::CourseList, PickLists::CourseListCount>(
         [&lists](PickLists::CourseList which) { return lists.courseList(which); });
+    QStringList names;
     for (int row = 0; row <= state.last_course && row < state.course_cache.size(); ++row) {
-        for (const auto &list : courseLists) {
-            if (list) {
-                list->addItem(state.course_cache.at(row).value(1));
-            }
-        }
+        names.append(state.course_cache.at(row).value(1));
     }
     for (const auto &list : courseLists) {
         if (list) {
+            list->addItems(names);
             showPrompt(list, PickLists::coursePrompt());
         }
     }
@@ -53,16 +51,13 @@ void load_golfer_lists(DataControl &golfers, PickLists &lists)
 {
     const auto golferLists = listsInOrder<PickLists::GolferList, PickLists::GolferListCount>(
         [&lists](PickLists::GolferList which) { return lists.golferList(which); });
+    QStringList names;
     for (golfers.moveFirst(); !golfers.atEnd(); golfers.moveNext()) {
-        const QString name = golfers.field(QStringLiteral("golfer_name"));
-        for (const auto &list : golferLists) {
-            if (list) {
-                list->addItem(name);
-            }
-        }
+        names.append(golfers.field(QStringLiteral("golfer_name")));
     }
     for (int which = 0; which < PickLists::GolferListCount; ++which) {
         if (golferLists[which]) {
+            golferLists[which]->addItems(names);
             showPrompt(golferLists[which], PickLists::golferPrompt(PickLists::GolferList(which)));
         }
     }

@@ -1,6 +1,7 @@
 #include "scoring/frm_scoreround.h"
 
 #include "app/app_context.h"
+#include "app/picture_box.h"
 #include "app/window_registry.h"
 #include "courses/card_fill.h"
 #include "courses/card_grid.h"
@@ -27,6 +28,7 @@ namespace {
 
 const QString BackNineCaption = QStringLiteral("&Back Nine");
 const QString FrontNineCaption = QStringLiteral("&Front Nine");
+constexpr QSize PictureStripSize(240, 56);
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
 {
@@ -48,20 +50,12 @@ QComboBox *makePickList(QWidget *parent, const QString &name, const QString &pro
     return list;
 }
 
-QLabel *makePictureStrip(QWidget *parent, const QString &name)
-{
-    auto *strip = new QLabel(parent);
-    strip->setObjectName(name);
-    strip->setVisible(false);
-    return strip;
-}
-
 } // namespace
 
 frmScoreround::frmScoreround(AppContext &context)
     : FormWindow(context, QStringLiteral("frmScoreround"))
-    , imgAd1(makePictureStrip(this, QStringLiteral("imgAd1")))
-    , imgAd2(makePictureStrip(this, QStringLiteral("imgAd2")))
+    , imgAd1(new PictureBox(QStringLiteral("imgAd1"), PictureStripSize, this))
+    , imgAd2(new PictureBox(QStringLiteral("imgAd2"), PictureStripSize, this))
     , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
     , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::ScoreCardGolfers)))
     , lblDate(new QLabel(QStringLiteral("DATE:"), this))
@@ -134,23 +128,7 @@ void frmScoreround::buildLayout()
     layout->addLayout(choices);
     layout->addWidget(card);
     layout->addLayout(buttons);
-
-    QWidget *order[] = {cboCourse, cboPlayer, txtDate};
-    QWidget *previous = order[2];
-    setTabOrder(order[0], order[1]);
-    setTabOrder(order[1], order[2]);
-    for (auto *row : {&card->txth1, &card->putts}) {
-        for (QLineEdit *box : *row) {
-            setTabOrder(previous, box);
-            previous = box;
-        }
-    }
-    for (QWidget *button : {static_cast<QWidget *>(cmdNine), static_cast<QWidget *>(cmdViewPR),
-                            static_cast<QWidget *>(cmdSave), static_cast<QWidget *>(cmdExit),
-                            static_cast<QWidget *>(cmdHelp)}) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
+    // The tab order is the order the controls are made in: lists, date, strokes, putts, buttons.
 }
 
 void frmScoreround::Form_Load()
@@ -170,8 +148,8 @@ void frmScoreround::Form_Load()
 
     cmdHelp->setIcon(m_context.ImageList1.picture(7));
     cmdHelp->setVisible(true);
-    imgAd1->setPixmap(m_context.ImageList1.picture(12).pixmap(QSize(240, 56)));
-    imgAd2->setPixmap(m_context.ImageList1.picture(13).pixmap(QSize(240, 56)));
+    imgAd1->setPicture(m_context.ImageList1.picture(12));
+    imgAd2->setPicture(m_context.ImageList1.picture(13));
     imgAd1->setVisible(true);
     imgAd2->setVisible(true);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CardGrid;
+class PictureBox;
 class DataControl;
 class QComboBox;
 class QLabel;
@@ -43,8 +44,8 @@ private:
     void storeShownNine(QStringList &record) const;
     bool refuse(const QString &title, const QString &text);
 
-    QLabel *imgAd1;
-    QLabel *imgAd2;
+    PictureBox *imgAd1;
+    PictureBox *imgAd2;
     QComboBox *cboCourse;
     QComboBox *cboPlayer;
     QLabel *lblDate;

@@ -106,6 +106,7 @@ frmStats::frmStats(AppContext &context)
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; background: rgb(255,253,231);"
         " border: 1px solid rgb(13,59,18); border-radius: 3px; }"
         "QGroupBox QLabel { color: rgb(13,59,18); font-weight: normal; }"
+        "QLabel[statValue=\"true\"] { background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px; }"
         "QLabel#lblPlayerStats { color: rgb(255,253,231); }"
         "QPushButton { background: rgb(255,253,231); border: 2px solid rgb(13,59,18); border-radius: 6px;"
         " padding: 6px 14px; font-weight: bold; color: rgb(27,94,32); }"
@@ -177,7 +178,7 @@ QLabel *frmStats::addValueRow(QGroupBox *frame, const QString &caption, const QS
     value->setMinimumWidth(72);
     value->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    value->setStyleSheet(QStringLiteral("background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px;"));
+    value->setProperty("statValue", true);
     value->setAccessibleDescription(caption);
     rows->addWidget(new QLabel(caption, frame), row, 0);
     rows->addWidget(value, row, 1);

@@ -1,3 +1,4 @@
+#include "app/picture_box.h"
 #include "courses/frm_course.h"
 #include "tests/support/test_program.h"
 
@@ -101,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(viewer->findChild<QAbstractButton *>(QStringLiteral("cmdNewCourseInfo"))->text(),
                  QStringLiteral("&Enter New or Edit a Course"));
         for (const char *picture : {"imgAd1", "imgAd2"}) {
-            auto *label = viewer->findChild<QLabel *>(QString::fromLatin1(picture));
-            QVERIFY2(label->isVisible() && !label->pixmap().isNull(), picture);
+            auto *strip = viewer->findChild<PictureBox *>(QString::fromLatin1(picture));
+            QVERIFY2(strip->isVisible() && !strip->picture().isNull(), picture);
         }
         QCOMPARE(row(viewer, "lblb1", "lblby", "lblbtot"), QStringList(11, QStringLiteral("0")));
     }
