@@ -24,6 +24,12 @@ void FormWindow::closeEvent(QCloseEvent *event)
     leaveByFrame();
 }
 
+void FormWindow::returnToMainMenu()
+{
+    setVisible(false);
+    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+}
+
 QPushButton *FormWindow::makeHelpButton()
 {
     auto *button = new QPushButton(this);
@@ -34,5 +40,12 @@ QPushButton *FormWindow::makeHelpButton()
     button->setFixedSize(52, 52);
     button->setVisible(false);
     connect(button, &QPushButton::clicked, this, [this] { launch_help(m_context, this); });
+    m_helpButton = button;
     return button;
+}
+
+void FormWindow::showHelpPicture()
+{
+    m_helpButton->setIcon(m_context.ImageList1.picture(7));
+    m_helpButton->setVisible(true);
 }

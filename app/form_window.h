@@ -24,8 +24,16 @@ protected:
     virtual void leaveByFrame() = 0;
     void closeEvent(QCloseEvent *event) override;
 
-    // The help button every window has: picture 7, starts the help viewer.
+    // Hides this window and shows the main menu again, as it was left.
+    void returnToMainMenu();
+
+    // The help button every window has: it starts the help viewer. It shows
+    // its picture (7 of the shared list) once the window has loaded.
     QPushButton *makeHelpButton();
+    void showHelpPicture();
 
     AppContext &m_context;
+
+private:
+    QPushButton *m_helpButton = nullptr;
 };

@@ -102,8 +102,7 @@ void frmAbout::Form_Load()
     m_bannerWidth = BannerStartWidth;
     sizeBanner();
     Timer1->start();
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
 }
 
 void frmAbout::Timer1_Timer()

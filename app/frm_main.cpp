@@ -163,8 +163,7 @@ void frmMain::Form_Load()
         button->setIcon(m_context.ImageList1.picture(number));
         button->setVisible(true);
     }
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
     Image1->setPicture(m_context.ImageList1.picture(8));
     Image1->setVisible(true);
 

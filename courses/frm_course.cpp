@@ -1,12 +1,12 @@
 #include "courses/frm_course.h"
 
 #include "app/app_context.h"
+#include "app/form_controls.h"
 #include "app/picture_box.h"
 #include "app/window_registry.h"
 #include "courses/card_fill.h"
 #include "courses/card_grid.h"
 #include "courses/course_layout.h"
-#include "courses/course_pick_list.h"
 #include "data/list_loaders.h"
 #include "data/text_rules.h"
 #include "scoring/clear_card.h"
@@ -23,22 +23,13 @@ const QString BackNineCaption = QStringLiteral("&Back Nine");
 const QString FrontNineCaption = QStringLiteral("&Front Nine");
 constexpr QSize AdSize(240, 56);
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setMinimumHeight(36);
-    return button;
-}
-
 } // namespace
 
 frmCourse::frmCourse(AppContext &context)
     : FormWindow(context, QStringLiteral("frmCourse"))
     , imgAd1(new PictureBox(QStringLiteral("imgAd1"), AdSize, this))
     , imgAd2(new PictureBox(QStringLiteral("imgAd2"), AdSize, this))
-    , cboCourse(makeCoursePickList(this, QStringLiteral("cboCourse")))
+    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
     , card(new CardGrid(CardGrid::Middle::EmptyBand, this))
     , cmdNine(makeButton(this, QStringLiteral("cmdNine"), BackNineCaption,
                          QStringLiteral(" View the Back Nine Information ")))
@@ -94,8 +85,7 @@ void frmCourse::Form_Load()
 {
     load_course_lists(m_context.state, m_context.pickLists);
     cmdNine->setEnabled(false);
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
     imgAd1->setPicture(m_context.ImageList1.picture(9));
     imgAd2->setPicture(m_context.ImageList1.picture(10));
     imgAd1->setVisible(true);
@@ -152,8 +142,7 @@ void frmCourse::cmdNewCourseInfo_Click()
 
 void frmCourse::cmdExit_Click()
 {
-    setVisible(false);
-    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+    returnToMainMenu();
 }
 
 void frmCourse::leaveByFrame()

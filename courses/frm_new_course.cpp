@@ -1,10 +1,10 @@
 #include "courses/frm_new_course.h"
 
 #include "app/app_context.h"
+#include "app/form_controls.h"
 #include "app/window_registry.h"
 #include "courses/card_grid.h"
 #include "courses/course_boxes.h"
-#include "courses/course_pick_list.h"
 #include "courses/course_saving.h"
 #include "courses/nine_labels.h"
 #include "data/database_error.h"
@@ -44,16 +44,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumHeight(36);
-    // Enter presses the button that has the focus, so the Enter flow of the grid goes on.
-    button->setAutoDefault(true);
-    return button;
-}
-
 bool isCourseName(const QString &text)
 {
     const QString name = text.trimmed();
@@ -66,7 +56,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     : FormWindow(context, QStringLiteral("frmNewCourse"))
     , lblNew(nullptr)
     , txtNewName(new QLineEdit(this))
-    , cboName(makeCoursePickList(this, QStringLiteral("cboName")))
+    , cboName(makePickList(this, QStringLiteral("cboName"), PickLists::coursePrompt()))
     , fraf9(new QGroupBox(this))
     , cmdf9(makeButton(this, QStringLiteral("cmdf9"), QStringLiteral("&Back Nine")))
     , cmdSaveData(makeButton(this, QStringLiteral("cmdSaveData"), QStringLiteral("&Save Course")))
@@ -318,8 +308,7 @@ void frmNewCourse::Form_Load()
     Option1[1]->setChecked(true);
     datgolf->setDatabaseName(m_context.databasePath());
     datgolf->setRecordSource(QStringLiteral("courseinfo"));
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
     // A new course starts with its name.
     txtNewName->setFocus(Qt::OtherFocusReason);
     datgolf->refresh();
@@ -433,8 +422,7 @@ void frmNewCourse::cmdViewCourse_Click()
 
 void frmNewCourse::cmdMainMenu_Click()
 {
-    setVisible(false);
-    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+    returnToMainMenu();
 }
 
 void frmNewCourse::leaveByFrame()

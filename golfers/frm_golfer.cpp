@@ -1,6 +1,7 @@
 #include "golfers/frm_golfer.h"
 
 #include "app/app_context.h"
+#include "app/form_controls.h"
 #include "app/wait_cursor.h"
 #include "app/window_registry.h"
 #include "data/database_error.h"
@@ -17,15 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setMinimumWidth(120);
-    return button;
-}
 
 } // namespace
 
@@ -109,8 +101,7 @@ void frmGolfer::Form_Load()
     } catch (const DatabaseError &error) {
         tellRefusal(QStringLiteral("Golfers"), error.message());
     }
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
 }
 
 void frmGolfer::openGolfers()
@@ -190,8 +181,7 @@ void frmGolfer::cmdDeleteGolfer_Click()
 
 void frmGolfer::cmdExit_Click()
 {
-    hide();
-    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+    returnToMainMenu();
 }
 
 void frmGolfer::leaveByFrame()

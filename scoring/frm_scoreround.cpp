@@ -1,6 +1,7 @@
 #include "scoring/frm_scoreround.h"
 
 #include "app/app_context.h"
+#include "app/form_controls.h"
 #include "app/picture_box.h"
 #include "app/window_registry.h"
 #include "courses/card_fill.h"
@@ -29,26 +30,6 @@ namespace {
 const QString BackNineCaption = QStringLiteral("&Back Nine");
 const QString FrontNineCaption = QStringLiteral("&Front Nine");
 constexpr QSize PictureStripSize(240, 56);
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
-}
-
-QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setMinimumWidth(220);
-    list->setAccessibleName(prompt);
-    showPrompt(list, prompt);
-    return list;
-}
 
 } // namespace
 
@@ -146,8 +127,7 @@ void frmScoreround::Form_Load()
     reset_course_record(m_context.state);
     reset_round_record(m_context.state);
 
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
     imgAd1->setPicture(m_context.ImageList1.picture(12));
     imgAd2->setPicture(m_context.ImageList1.picture(13));
     imgAd1->setVisible(true);
@@ -309,8 +289,7 @@ void frmScoreround::cmdViewPR_Click()
 
 void frmScoreround::cmdExit_Click()
 {
-    hide();
-    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+    returnToMainMenu();
 }
 
 void frmScoreround::leaveByFrame()

@@ -1,6 +1,7 @@
 #include "stats/frm_stats.h"
 
 #include "app/app_context.h"
+#include "app/form_controls.h"
 #include "app/wait_cursor.h"
 #include "app/window_registry.h"
 #include "data/database_error.h"
@@ -30,18 +31,6 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
     rows->setColumnStretch(0, 1);
     rows->setHorizontalSpacing(12);
     return frame;
-}
-
-QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setAccessibleName(prompt);
-    list->setMinimumWidth(220);
-    list->setEditText(prompt);
-    return list;
 }
 
 // Average and total of one par type, or the text for a type nothing was counted for.
@@ -90,11 +79,11 @@ frmStats::frmStats(AppContext &context)
     , lblscoref9(addValueRow(fraRounds, QStringLiteral("Average Front Nine :"), QStringLiteral("lblscoref9")))
     , lblscoreb9(addValueRow(fraRounds, QStringLiteral("Average Back Nine  :"), QStringLiteral("lblscoreb9")))
     , lblscore18(addValueRow(fraRounds, QStringLiteral("Average Round 18   :"), QStringLiteral("lblscore18")))
-    , cmdCalculateStats(makeButton(QStringLiteral("cmdCalculateStats"), QStringLiteral("&Calculate Stats"),
+    , cmdCalculateStats(makeButton(this, QStringLiteral("cmdCalculateStats"), QStringLiteral("&Calculate Stats"),
                                    QStringLiteral(" Click Here to Calculate your latest Stats ")))
-    , cmdPutting(makeButton(QStringLiteral("cmdPutting"), QStringLiteral("&Putting"),
+    , cmdPutting(makeButton(this, QStringLiteral("cmdPutting"), QStringLiteral("&Putting"),
                             QStringLiteral(" Click here to see your putting  or stroke stats ")))
-    , cmdMainMenu(makeButton(QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu"),
+    , cmdMainMenu(makeButton(this, QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu"),
                              QStringLiteral(" I want to go back to the Main Menu ")))
     , cmdHelp(makeHelpButton())
 {
@@ -185,15 +174,6 @@ QLabel *frmStats::addValueRow(QGroupBox *frame, const QString &caption, const QS
     return value;
 }
 
-QPushButton *frmStats::makeButton(const QString &name, const QString &caption, const QString &tip)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
-}
-
 std::array<QLabel *, 7> frmStats::recapLabels() const
 {
     return {lbldea, lblea, lblbi, lblpa, lblbo, lbldbo, lbltbo};
@@ -228,8 +208,7 @@ void frmStats::Form_Load()
         tell(QStringLiteral("Player Stats"), QStringLiteral("The rounds could not be read.\n%1").arg(error.message()));
     }
     load_course_lists(m_context.state, m_context.pickLists);
-    cmdHelp->setIcon(m_context.ImageList1.picture(7));
-    cmdHelp->setVisible(true);
+    showHelpPicture();
     cmdCalculateStats->setEnabled(false);
 }
 
@@ -297,8 +276,7 @@ void frmStats::cmdPutting_Click()
 
 void frmStats::cmdMainMenu_Click()
 {
-    m_context.windows->hide(objectName());
-    m_context.windows->makeVisible(QStringLiteral("frmMain"));
+    returnToMainMenu();
 }
 
 void frmStats::leaveByFrame()

@@ -41,7 +41,6 @@ protected:
 
 private:
     QLabel *addValueRow(QGroupBox *frame, const QString &caption, const QString &name);
-    QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip);
     std::array<QLabel *, 7> recapLabels() const;
     void showRecap(const std::array<int, 7> &recap);
     void describeFigures(const QString &measure);
