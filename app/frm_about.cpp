@@ -49,7 +49,7 @@ frmAbout::frmAbout(AppContext &context)
 {
     setWindowTitle(QStringLiteral("About Varnholt "));
     setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
-    setStyleSheet(QStringLiteral("frmAbout { background: rgb(27,94,32); } QLabel { color: rgb(255,253,231); }"));
+    setStyleSheet(QStringLiteral("QLabel { color: rgb(255,253,231); }"));
 
     auto *Label1 = new QLabel(QStringLiteral("Quendry"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -50,12 +50,12 @@ QWidget *makeTitle(QWidget *parent)
     auto *shadow = new QLabel(QStringLiteral("Varnholt"), holder);
     shadow->setObjectName(QStringLiteral("lblTitleShadow"));
     shadow->setFont(titleFont);
-    shadow->setStyleSheet(QStringLiteral("color: rgb(20,60,20);"));
+    shadow->setProperty("shadow", true);
     shadow->setGeometry(4, 4, 356, 72);
     auto *title = new QLabel(QStringLiteral("Varnholt"), holder);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: rgb(255,253,231);"));
+    title->setProperty("onGreen", true);
     title->setGeometry(0, 0, 356, 72);
     return holder;
 }
@@ -80,13 +80,9 @@ frmMain::frmMain(AppContext &context)
     , Image1(new PictureBox(QStringLiteral("Image1"), QSize(160, 64), this))
 {
     setWindowTitle(QStringLiteral(" Varnholt"));
-    setStyleSheet(QStringLiteral("frmMain { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
-                                 "stop:0 rgb(46,125,50), stop:1 rgb(27,94,32)); }"
-                                 "QToolButton { background: rgb(255,253,231); border: 2px solid rgb(13,59,18);"
+    setStyleSheet(QStringLiteral("QToolButton { background: rgb(255,253,231); border: 2px solid rgb(13,59,18);"
                                  " border-radius: 8px; padding: 6px; font-weight: bold; color: rgb(27,94,32); }"
-                                 "QToolButton:focus { border-color: rgb(255,213,79); }"
-                                 "QGroupBox { color: rgb(255,253,231); font-weight: bold; }"
-                                 "QRadioButton { color: rgb(255,253,231); }"));
+                                 "QToolButton:focus { border-color: rgb(255,213,79); }"));
 
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setToolTip(QStringLiteral("Turn the sound On or Off "));

@@ -1,6 +1,7 @@
 #include "app/teebook_program.h"
 
 #include "app/frm_main.h"
+#include "app/teebook_style.h"
 #include "app/window_catalog.h"
 #include "app/window_registry.h"
 
@@ -17,6 +18,7 @@ TeebookProgram::TeebookProgram(const QString &programDir)
     m_context.makeSoundDevice = [] { return std::make_unique<WaveSoundDevice>(); };
     m_context.windows = m_windows.get();
     registerWindows(m_context);
+    qApp->setStyleSheet(teebookStyleSheet());
 }
 
 TeebookProgram::~TeebookProgram() = default;

@@ -41,12 +41,6 @@ frmCourse::frmCourse(AppContext &context)
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Enter New or Update Selected Course Information"));
-    setStyleSheet(QStringLiteral("frmCourse { background: rgb(27,94,32); }"
-                                 "QPushButton { background: rgb(255,253,231); color: rgb(27,94,32);"
-                                 " font-weight: bold; padding: 4px 14px; border: 2px solid rgb(13,59,18);"
-                                 " border-radius: 6px; }"
-                                 "QPushButton:focus { border-color: rgb(255,213,79); }"
-                                 "QPushButton:disabled { color: rgb(150,150,150); }"));
     context.pickLists.registerCourseList(PickLists::CourseViewer, cboCourse);
 
     auto *pictures = new QHBoxLayout;

@@ -66,16 +66,8 @@ frmNewCourse::frmNewCourse(AppContext &context)
     , datgolf(std::make_unique<DataControl>())
 {
     setWindowTitle(QStringLiteral("Enter New Course Data"));
-    setStyleSheet(QStringLiteral("frmNewCourse { background: rgb(27,94,32); }"
-                                 "QGroupBox { color: rgb(255,253,231); font-weight: bold; }"
-                                 "QRadioButton { color: rgb(255,253,231); }"
-                                 "QLabel#lblCourseName, QLabel#lblNew, QLabel#lblcourse, QLabel#lbldata"
-                                 " { color: rgb(255,253,231); }"
-                                 "QPushButton { background: rgb(255,253,231); color: rgb(27,94,32);"
-                                 " font-weight: bold; padding: 4px 14px; border: 2px solid rgb(13,59,18);"
-                                 " border-radius: 6px; }"
-                                 "QPushButton:focus { border-color: rgb(255,213,79); }"
-                                 "QPushButton:disabled { color: rgb(150,150,150); }"));
+    setStyleSheet(QStringLiteral("QLabel#lblCourseName, QLabel#lblNew, QLabel#lblcourse, QLabel#lbldata"
+                                 " { color: rgb(255,253,231); }"));
     context.pickLists.registerCourseList(PickLists::CourseEditor, cboName);
 
     txtNewName->setObjectName(QStringLiteral("txtNewName"));

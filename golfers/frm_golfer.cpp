@@ -35,9 +35,9 @@ frmGolfer::frmGolfer(AppContext &context)
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Enter Golfer Information"));
-    setStyleSheet(QStringLiteral("frmGolfer { background: rgb(27,94,32); }"
-                                 "QLabel#lblTitle, QLabel#lblName { color: rgb(255,253,231); }"
-                                 "QLabel#lblShadow { color: rgb(10,40,10); }"));
+    lblTitle->setProperty("onGreen", true);
+    lblName->setProperty("onGreen", true);
+    lblShadow->setProperty("shadow", true);
 
     QFont rounded(QStringLiteral("Arial Rounded MT Bold"), 12);
     rounded.setBold(true);

@@ -45,9 +45,6 @@ frmViewPR::frmViewPR(AppContext &context)
     , cmdDone(new QPushButton(QStringLiteral("&Done"), this))
 {
     setWindowTitle(QStringLiteral(" Prior Round Played"));
-    setStyleSheet(QStringLiteral("frmViewPR { background: rgb(27,94,32); }"
-                                 "QLabel#lblViewPR { color: rgb(255,253,231); }"
-                                 "QLabel#lblViewPRShadow { color: rgb(10,40,10); }"));
     QFont headingFont = font();
     headingFont.setPointSize(18);
     headingFont.setBold(true);
@@ -57,6 +54,8 @@ frmViewPR::frmViewPR(AppContext &context)
         label->setFont(headingFont);
     }
     lblViewPR->setObjectName(QStringLiteral("lblViewPR"));
+    lblViewPR->setProperty("onGreen", true);
+    shadow->setProperty("shadow", true);
     shadow->setContentsMargins(3, 3, 0, 0);
 
     auto *heading = new QGridLayout;

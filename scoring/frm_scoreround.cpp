@@ -82,8 +82,7 @@ frmScoreround::~frmScoreround() = default;
 
 void frmScoreround::buildLayout()
 {
-    setStyleSheet(QStringLiteral("frmScoreround { background: rgb(27,94,32); }"
-                                 "QLabel#lblDate { color: rgb(255,253,231); font-weight: bold; }"));
+    lblDate->setProperty("onGreen", true);
     auto *strips = new QHBoxLayout;
     strips->addWidget(imgAd1);
     strips->addStretch();

@@ -89,18 +89,13 @@ frmStats::frmStats(AppContext &context)
 {
     setWindowTitle(QStringLiteral("Player Stats"));
     setStyleSheet(QStringLiteral(
-        "frmStats { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(46,125,50), stop:1 rgb(27,94,32)); }"
         "QGroupBox { background: rgb(255,253,231); border: 2px solid rgb(13,59,18); border-radius: 6px;"
         " margin-top: 14px; padding: 10px 8px 6px 8px; font-weight: bold; color: rgb(27,94,32); }"
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; background: rgb(255,253,231);"
         " border: 1px solid rgb(13,59,18); border-radius: 3px; }"
         "QGroupBox QLabel { color: rgb(13,59,18); font-weight: normal; }"
         "QLabel[statValue=\"true\"] { background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px; }"
-        "QLabel#lblPlayerStats { color: rgb(255,253,231); }"
-        "QPushButton { background: rgb(255,253,231); border: 2px solid rgb(13,59,18); border-radius: 6px;"
-        " padding: 6px 14px; font-weight: bold; color: rgb(27,94,32); }"
-        "QPushButton:focus { border-color: rgb(255,213,79); }"
-        "QPushButton:disabled { color: rgb(150,150,140); }"));
+        "QLabel#lblPlayerStats { color: rgb(255,253,231); }"));
 
     lblPlayerStats->setObjectName(QStringLiteral("lblPlayerStats"));
     QFont titleFont(QStringLiteral("Serif"), 22, QFont::Bold);
