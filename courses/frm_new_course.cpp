@@ -318,6 +318,10 @@ void frmNewCourse::Option2_Click(int index)
 void frmNewCourse::Option1_Click(int index)
 {
     cmdf9->setVisible(index == 1);
+    // Choosing Eighteen for a nine-hole course must let its back nine be typed in.
+    if (index == 1) {
+        cmdf9->setEnabled(true);
+    }
 }
 
 void frmNewCourse::cboName_Click(int index)
