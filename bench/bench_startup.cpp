@@ -1,9 +1,8 @@
 #include "app/teebook_program.h"
-#include "bench/bench_timing.h"
+#include "bench/launch_timing.h"
 #include "bench/scorebook_generator.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -26,27 +25,6 @@ int showMainMenu(const QString &programDir)
         }
     }
     return 1;
-}
-
-int showEmptyWindow()
-{
-    QWidget window;
-    window.resize(560, 430);
-    window.show();
-    return QTest::qWaitForWindowExposed(&window) ? 0 : 1;
-}
-
-double launchSeconds(const QStringList &arguments)
-{
-    return medianSeconds(7, [&] {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(), arguments);
-        child.waitForFinished(60000);
-        if (child.exitCode() != 0) {
-            std::fprintf(stderr, "child %s failed\n", qPrintable(arguments.join(QLatin1Char(' '))));
-        }
-    });
 }
 
 } // namespace
