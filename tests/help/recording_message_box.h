@@ -18,10 +18,7 @@ public:
     Answer show(QWidget *, const QString &title, const QString &text, Buttons buttons, Icon, Answer) override
     {
         shown.append({title, text, buttons});
-        if (buttons == Buttons::Ok) {
-            return Answer::Ok;
-        }
-        return answers.isEmpty() ? Answer::No : answers.takeFirst();
+        return buttons == Buttons::Ok ? Answer::Ok : answers.isEmpty() ? Answer::No : answers.takeFirst();
     }
 
     QList<Shown> shown;

@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-
 class IniFileTest : public QObject
 {
     Q_OBJECT
@@ -57,134 +55,91 @@ private Q_SLOTS:
         QVERIFY(!ini.UseWinINI());
     }
 
-    void extractName_data()
+    void extractNameAndPath_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("mode"); // ExtractName's mode, or -1 for ExtractPath
         QTest::addColumn<QString>("expected");
+        QString current = QDir::currentPath().toUpper() + "/";
         QTest::newRow("windows path, whole name") << "C:\\HELP\\TOPICS.RTF" << 0 << "TOPICS.RTF";
         QTest::newRow("windows path, before the dot") << "C:\\HELP\\TOPICS.RTF" << 1 << "TOPICS";
         QTest::newRow("windows path, extension") << "C:\\HELP\\TOPICS.RTF" << 2 << "RTF";
+        QTest::newRow("windows path, folder") << "C:\\HELP\\TOPICS.RTF" << -1 << "C:\\HELP\\";
         QTest::newRow("no dot keeps the name") << "README" << 2 << "README";
         QTest::newRow("first dot counts") << "a.b.ini" << 2 << "B.INI";
         QTest::newRow("drive without folder") << "C:topics.rtf" << 0 << "TOPICS.RTF";
+        QTest::newRow("drive without folder, folder") << "C:TOPICS.RTF" << -1 << current;
+        QTest::newRow("bare name, folder") << "TOPICS.RTF" << -1 << current;
         QTest::newRow("slashes separate folders") << "/usr/share/x/HELP.INI" << 0 << "HELP.INI";
+        QTest::newRow("slashes, folder") << "/usr/share/x/help.ini" << -1 << "/USR/SHARE/X/";
         QTest::newRow("last separator of either kind") << "C:\\a/b\\c.txt" << 1 << "C";
     }
 
-    void extractName()
+    void extractNameAndPath()
     {
         QFETCH(QString, path);
         QFETCH(int, mode);
         QFETCH(QString, expected);
-        QCOMPARE(iniFile()->ExtractName(path, mode), expected);
+        QCOMPARE(mode < 0 ? iniFile()->ExtractPath(path) : iniFile()->ExtractName(path, mode), expected);
     }
 
-    void extractPath_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        QString current = QDir::currentPath().toUpper() + "/";
-        QTest::newRow("windows path") << "C:\\HELP\\TOPICS.RTF"
-                                      << "C:\\HELP\\";
-        QTest::newRow("bare name") << "TOPICS.RTF" << current;
-        QTest::newRow("drive without folder") << "C:TOPICS.RTF" << current;
-        QTest::newRow("slashes") << "/usr/share/x/help.ini"
-                                 << "/USR/SHARE/X/";
-    }
-
-    void extractPath()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, expected);
-        QCOMPARE(iniFile()->ExtractPath(path), expected);
-    }
-
-    void emptyPathMeansTheFileInUse()
-    {
-        auto ini = iniFile();
-        QCOMPARE(ini->ExtractName(QString(), 1), QFileInfo(path).completeBaseName().toUpper());
-        QCOMPARE(ini->FileExt(), QStringLiteral("INI"));
-        QCOMPARE(ini->FilePath(), (folder.path() + "/").toUpper());
-    }
-
-    void getTF_data()
+    void readsNumbersAndYesNo_data()
     {
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<bool>("defaultValue");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("yes with blanks") << QByteArray("Flag=  yes  ") << false << true;
-        QTest::newRow("minus one") << QByteArray("Flag=-1") << false << true;
-        QTest::newRow("on, any case") << QByteArray("Flag=On") << false << true;
-        QTest::newRow("other word") << QByteArray("Flag=Enabled") << true << false;
-        QTest::newRow("no") << QByteArray("Flag=N") << true << false;
-        QTest::newRow("missing, default true") << QByteArray("Other=1") << true << true;
-        QTest::newRow("missing, default false") << QByteArray("Other=1") << false << false;
+        QTest::addColumn<int>("number"); // GetInt with 77 as the default
+        QTest::addColumn<bool>("flag"); // GetTF with false as the default; a missing key gives the default
+        QTest::newRow("yes with blanks") << QByteArray("Key=  yes  ") << 0 << true;
+        QTest::newRow("minus one") << QByteArray("Key=-1") << -1 << true;
+        QTest::newRow("on, any case") << QByteArray("Key=On") << 0 << true;
+        QTest::newRow("other word") << QByteArray("Key=Enabled") << 0 << false;
+        QTest::newRow("no") << QByteArray("Key=N") << 0 << false;
+        QTest::newRow("missing") << QByteArray("Other=1") << 77 << false;
+        QTest::newRow("in range") << QByteArray("Key=-300") << -300 << false;
+        QTest::newRow("beyond 16 bits") << QByteArray("Key=70000") << 32767 << false;
+        QTest::newRow("below 16 bits") << QByteArray("Key=-70000") << -32768 << false;
     }
 
-    void getTF()
+    void readsNumbersAndYesNo()
     {
         QFETCH(QByteArray, line);
-        QFETCH(bool, defaultValue);
-        QFETCH(bool, expected);
+        QFETCH(int, number);
+        QFETCH(bool, flag);
         writeFile("[Main]\n" + line + "\n");
-        QCOMPARE(iniFile()->GetTF(QStringLiteral("Flag"), defaultValue), expected);
-    }
-
-    void blankSectionRefusesEveryOperation_data()
-    {
-        QTest::addColumn<QString>("operation");
-        for (const char *name :
-             {"GetString", "GetInt", "GetTF", "PutString", "PutInt", "PutTF", "DeleteStrEntry", "DeleteNumEntry",
-              "DeleteSection", "GetSections", "GetSectionsEx", "SectExist", "GetSectEntries", "GetSectEntriesEx"}) {
-            QTest::newRow(name) << QString(name);
-        }
+        auto ini = iniFile();
+        QCOMPARE(int(ini->GetInt("Key", 77)), number);
+        QCOMPARE(ini->GetTF("Key", false), flag);
+        QCOMPARE(ini->GetTF("Key", true), flag || !line.startsWith("Key"));
     }
 
     void blankSectionRefusesEveryOperation()
     {
-        QFETCH(QString, operation);
         writeFile("[Main]\nkey=1\n[   ]\nkey=2\n");
         auto ini = iniFile();
         ini->setSectionName(QStringLiteral("   "));
         QVERIFY(!ini->SectionReady());
         QStringList list {"kept"};
         clsIniFile::EntryTable table {QStringList {"n"}, QStringList {"v"}};
-        const QMap<QString, std::function<QVariant()>> operations {
-            {"GetString", [&] { return QVariant(ini->GetString("key", "d")); }},
-            {"GetInt", [&] { return QVariant(ini->GetInt("key", 5)); }},
-            {"GetTF", [&] { return QVariant(ini->GetTF("key", true)); }},
-            {"PutString", [&] { return QVariant(ini->PutString("key", "x")); }},
-            {"PutInt", [&] { return QVariant(ini->PutInt("key", 3)); }},
-            {"PutTF", [&] { return QVariant(ini->PutTF("key", true)); }},
-            {"DeleteStrEntry",
-             [&] {
-                 ini->DeleteStrEntry("key");
-                 return QVariant();
-             }},
-            {"DeleteNumEntry",
-             [&] {
-                 ini->DeleteNumEntry("key");
-                 return QVariant();
-             }},
-            {"DeleteSection",
-             [&] {
-                 ini->DeleteSection();
-                 return QVariant();
-             }},
-            {"GetSections", [&] { return QVariant(ini->GetSections()); }},
-            {"GetSectionsEx", [&] { return QVariant(ini->GetSectionsEx(list)); }},
-            {"SectExist", [&] { return QVariant(ini->SectExist("Main")); }},
-            {"GetSectEntries", [&] { return QVariant(ini->GetSectEntries()); }},
-            {"GetSectEntriesEx", [&] { return QVariant(ini->GetSectEntriesEx(table)); }},
-        };
-        QVariant result = operations[operation]();
-        QVERIFY(!result.isValid() || result.toString().isEmpty() || result.toString() == "0"
-                || result.toString() == "false");
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].title, QStringLiteral("IniFile Logic Error"));
-        QCOMPARE(messages.shown[0].text, QStringLiteral("[Section] and FileName Not Registered in Private.Ini!"));
+        QCOMPARE(ini->GetString("key", "d"), QString());
+        QCOMPARE(ini->GetInt("key", 5), qint16(0));
+        QVERIFY(!ini->GetTF("key", true));
+        QVERIFY(!ini->PutString("key", "x"));
+        QVERIFY(!ini->PutInt("key", 3));
+        QVERIFY(!ini->PutTF("key", true));
+        ini->DeleteStrEntry("key");
+        ini->DeleteNumEntry("key");
+        ini->DeleteSection();
+        QCOMPARE(ini->GetSections(), QString());
+        QCOMPARE(ini->GetSectionsEx(list), 0);
+        QVERIFY(!ini->SectExist("Main"));
+        QCOMPARE(ini->GetSectEntries(), QString());
+        QCOMPARE(ini->GetSectEntriesEx(table), 0);
+        QCOMPARE(messages.shown.size(), 14); // one message for each of the fourteen calls
+        for (const auto &shown : messages.shown) {
+            QCOMPARE(shown.title, QStringLiteral("IniFile Logic Error"));
+            QCOMPARE(shown.text, QStringLiteral("[Section] and FileName Not Registered in Private.Ini!"));
+        }
         QCOMPARE(list, QStringList {"kept"});
+        QCOMPARE(table[0], QStringList {"n"});
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Main]\nkey=1\n[   ]\nkey=2\n"));
@@ -204,6 +159,7 @@ private Q_SLOTS:
         QCOMPARE(ini->FullPath(), path);
         QCOMPARE(ini->FileName(), QFileInfo(path).fileName().toUpper());
         QCOMPARE(ini->FilePath(), (folder.path() + "/").toUpper());
+        QCOMPARE(ini->ExtractName(QString(), 1), QFileInfo(path).completeBaseName().toUpper()); // the file in use
         QCOMPARE(ini->GetString("Where", "private"), QStringLiteral("private"));
     }
 
@@ -218,19 +174,14 @@ private Q_SLOTS:
         QVERIFY(ini->SectExist("FOURTH"));
         QVERIFY(!ini->SectExist("Second"));
         QVERIFY(!ini->SectExist("Commented"));
-    }
 
-    void fileWithoutSections()
-    {
         writeFile("; nothing here\n");
-        auto ini = iniFile();
         QCOMPARE(ini->GetSections(), QString(2, QChar(0)));
-        QStringList list {"kept"};
         QCOMPARE(ini->GetSectionsEx(list), 0);
-        QCOMPARE(list, QStringList {"kept"});
+        QCOMPARE(list, (QStringList {"First", "Third", "fourth"}));
+        QFile::remove(path);
+        QVERIFY_THROWS_EXCEPTION(IniFileError, ini->GetSections());
     }
-
-    void missingFileIsAnError() { QVERIFY_THROWS_EXCEPTION(IniFileError, iniFile()->GetSections()); }
 
     void sectionEntriesAsTable()
     {
@@ -259,6 +210,8 @@ private Q_SLOTS:
         QCOMPARE(ini->GetString("Flag", ""), QStringLiteral("True"));
         QVERIFY(ini->PutString("Text", "  hello  "));
         QCOMPARE(ini->GetString("Text", ""), QStringLiteral("hello"));
+        QVERIFY(ini->PutString("Long", QString(400, 'x')));
+        QCOMPARE(ini->GetString("Long", ""), QString(254, 'x'));
 
         ini->DeleteStrEntry("Text");
         QCOMPARE(ini->GetString("Text", "gone"), QString());
@@ -274,30 +227,6 @@ private Q_SLOTS:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Main]\n; remark\n\n[Other]\nk=v\n"));
-    }
-
-    void numbersBeyond16BitsAreHeldAtTheLimit_data()
-    {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("large") << QByteArray("70000") << 32767;
-        QTest::newRow("very negative") << QByteArray("-70000") << -32768;
-        QTest::newRow("in range") << QByteArray("-300") << -300;
-    }
-
-    void numbersBeyond16BitsAreHeldAtTheLimit()
-    {
-        QFETCH(QByteArray, value);
-        QFETCH(int, expected);
-        writeFile("[Main]\nNumber=" + value + "\n");
-        QCOMPARE(int(iniFile()->GetInt("Number", 0)), expected);
-    }
-
-    void longValuesComeBackCut()
-    {
-        auto ini = iniFile();
-        QVERIFY(ini->PutString("Long", QString(400, 'x')));
-        QCOMPARE(ini->GetString("Long", ""), QString(254, 'x'));
     }
 };
 

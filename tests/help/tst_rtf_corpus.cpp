@@ -60,8 +60,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QFile source(file);
         QVERIFY(source.open(QIODevice::ReadOnly));
-        std::string content = source.readAll().toStdString();
-        rtf::Document document = rtf::read(content);
+        rtf::Document document = rtf::read(source.readAll().toStdString());
         QString text = QString::fromStdString(rtf::plainText(document));
         QVERIFY2(text.contains(expected), qPrintable(text.left(400)));
         QTextDocument shown;
@@ -69,21 +68,13 @@ private Q_SLOTS:
         // Pictures show as one object character each; the text around them must be the same.
         QString shownText = shown.toPlainText().remove(QChar::ObjectReplacementCharacter).simplified();
         QCOMPARE(shownText.isEmpty(), text.simplified().isEmpty());
-    }
-
-    void showsThePicture()
-    {
-        QFile source(QStringLiteral(RTF_CORPUS_DIR "/pandoc-image.rtf"));
-        if (!source.open(QIODevice::ReadOnly)) {
-            QSKIP("The shared RTF corpus (" RTF_CORPUS_DIR ") is not present.");
+        if (file.endsWith("/pandoc-image.rtf")) {
+            QTextCursor cursor(&shown);
+            cursor.setPosition(1);
+            QTextImageFormat picture = cursor.charFormat().toImageFormat();
+            QVERIFY(picture.isValid());
+            QVERIFY(!shown.resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>().isNull());
         }
-        QTextDocument shown;
-        buildTextDocument(rtf::read(source.readAll().toStdString()), shown);
-        QTextCursor cursor(&shown);
-        cursor.setPosition(1);
-        QTextImageFormat picture = cursor.charFormat().toImageFormat();
-        QVERIFY(picture.isValid());
-        QVERIFY(!shown.resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>().isNull());
     }
 };
 
