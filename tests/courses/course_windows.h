@@ -1,5 +1,6 @@
 #pragma once
 
+#include "courses/frm_course.h"
 #include "courses/frm_new_course.h"
 #include "tests/support/test_program.h"
 
@@ -30,6 +31,30 @@ inline QLineEdit *entry(QWidget *window, const QString &name)
     return window->findChild<QLineEdit *>(name);
 }
 
+// The text of a label or box, and of those named pattern.arg(first) … pattern.arg(last).
+inline QString text(QWidget *window, const QString &name)
+{
+    return window->findChild<QWidget *>(name)->property("text").toString();
+}
+
+inline QStringList texts(QWidget *window, const QString &pattern, int first, int last)
+{
+    QStringList values;
+    for (int i = first; i <= last; ++i) {
+        values.append(text(window, pattern.arg(i)));
+    }
+    return values;
+}
+
+inline QStringList numbers(int first, int count)
+{
+    QStringList values;
+    for (int i = 0; i < count; ++i) {
+        values.append(QString::number(first + i));
+    }
+    return values;
+}
+
 // Clicks into a grid box and types, the "0" it held selected first and so replaced.
 inline void typeInto(QWidget *window, const QString &name, const QString &keys)
 {
@@ -39,8 +64,8 @@ inline void typeInto(QWidget *window, const QString &name, const QString &keys)
     QTest::keyClicks(box, keys);
 }
 
-// Stores the courses, starts the program, and opens the editor through the course viewer.
-inline frmNewCourse *openEditor(TestProgram &program, const QList<QStringList> &courses = {})
+// Stores the courses, starts the program and opens the course viewer from the menu.
+inline frmCourse *openViewer(TestProgram &program, const QList<QStringList> &courses = {})
 {
     for (const QStringList &course : courses) {
         program.addCourse(course);
@@ -48,7 +73,18 @@ inline frmNewCourse *openEditor(TestProgram &program, const QList<QStringList> &
     QWidget *main = program.startUp();
     main->show();
     click(main, QStringLiteral("cmdCourseInfo"));
-    click(program.windows.loaded(QStringLiteral("frmCourse")), QStringLiteral("cmdNewCourseInfo"));
+    auto *viewer = qobject_cast<frmCourse *>(program.windows.loaded(QStringLiteral("frmCourse")));
+    return viewer && viewer->isVisible() ? viewer : nullptr;
+}
+
+// The same, then on into the editor.
+inline frmNewCourse *openEditor(TestProgram &program, const QList<QStringList> &courses = {})
+{
+    frmCourse *viewer = openViewer(program, courses);
+    if (!viewer) {
+        return nullptr;
+    }
+    click(viewer, QStringLiteral("cmdNewCourseInfo"));
     auto *editor = qobject_cast<frmNewCourse *>(program.windows.loaded(QStringLiteral("frmNewCourse")));
     return editor && editor->isVisible() ? editor : nullptr;
 }

@@ -1,11 +1,13 @@
 #include "app/picture_box.h"
 #include "courses/frm_course.h"
+#include "tests/courses/course_windows.h"
 #include "tests/support/test_program.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QtTest>
+
+using namespace course_windows;
 
 // The course card viewer, driven from the main menu as a golfer uses it.
 class CourseViewerTest : public QObject
@@ -13,72 +15,25 @@ class CourseViewerTest : public QObject
     Q_OBJECT
 
 private:
-    // Starts the program with the given courses and opens the viewer from the menu.
-    static frmCourse *openViewer(TestProgram &program, const QList<QStringList> &courses)
-    {
-        for (const QStringList &course : courses) {
-            program.addCourse(course);
-        }
-        QWidget *main = program.startUp();
-        main->show();
-        click(main, "cmdCourseInfo");
-        auto *viewer = qobject_cast<frmCourse *>(program.windows.loaded(QStringLiteral("frmCourse")));
-        return viewer && viewer->isVisible() ? viewer : nullptr;
-    }
-
-    static void click(QWidget *window, const char *name)
-    {
-        auto *button = window->findChild<QAbstractButton *>(QString::fromLatin1(name));
-        QVERIFY2(button && button->isVisible() && button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    static void choose(QWidget *window, int index)
-    {
-        auto *list = window->findChild<QComboBox *>(QStringLiteral("cboCourse"));
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
-
-    static QString cell(QWidget *window, const QString &name) { return window->findChild<QLabel *>(name)->text(); }
-
     // A row of the card as seen: the nine hole cells, then the nine total, then the 18-hole total.
-    static QStringList row(QWidget *window, const char *array, const char *nineTotal, const char *total)
+    static QStringList row(QWidget *viewer, const char *array, const char *nineTotal, const char *total)
     {
-        QStringList cells;
-        for (int i = 0; i < 9; ++i) {
-            cells.append(cell(window, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(i)));
-        }
-        cells << cell(window, QString::fromLatin1(nineTotal)) << cell(window, QString::fromLatin1(total));
-        return cells;
+        return texts(viewer, QString::fromLatin1(array) + QStringLiteral("_%1"), 0, 8)
+            << text(viewer, QString::fromLatin1(nineTotal)) << text(viewer, QString::fromLatin1(total));
     }
 
-    static QStringList holeLabels(QWidget *window)
+    static QStringList holeLabels(QWidget *viewer)
     {
-        QStringList labels;
-        for (int i = 1; i <= 9; ++i) {
-            labels.append(cell(window, QStringLiteral("lblHole%1").arg(i)));
-        }
-        labels.append(cell(window, QStringLiteral("lblInOut")));
-        return labels;
+        return texts(viewer, QStringLiteral("lblHole%1"), 1, 9) << text(viewer, QStringLiteral("lblInOut"));
     }
 
-    static QStringList numbers(int first, int count)
+    static QAbstractButton *nineSwitch(QWidget *viewer)
     {
-        QStringList values;
-        for (int i = 0; i < count; ++i) {
-            values.append(QString::number(first + i));
-        }
-        return values;
-    }
-
-    static QAbstractButton *nineSwitch(QWidget *window)
-    {
-        return window->findChild<QAbstractButton *>(QStringLiteral("cmdNine"));
+        return viewer->findChild<QAbstractButton *>(QStringLiteral("cmdNine"));
     }
 
 private Q_SLOTS:
-    void opensWithPromptCaptionsAndPictures()
+    void opensWithPromptCaptionsAndPicturesAndLeaves()
     {
         TestProgram program;
         frmCourse *viewer = openViewer(program, {sampleCourse("Pine", {}), sampleCourse("Oak", {}, false)});
@@ -89,12 +44,10 @@ private Q_SLOTS:
         QCOMPARE(list->itemText(1), QStringLiteral("Oak"));
         QCOMPARE(list->currentText(), QStringLiteral("Select Course"));
         QVERIFY(!nineSwitch(viewer)->isEnabled());
-        const QList<QPair<const char *, const char *>> buttons
-            = {{"cmdNine", " View the Back Nine Information "},
-               {"cmdNewCourseInfo", " Enter a New Course or Edit an Existing Course "},
-               {"cmdExit", " Back to the Main Menu "},
-               {"cmdHelp", " Click Here for HELP "}};
-        for (const auto &[name, tip] : buttons) {
+        for (const auto &[name, tip] : {std::pair {"cmdNine", " View the Back Nine Information "},
+                                        {"cmdNewCourseInfo", " Enter a New Course or Edit an Existing Course "},
+                                        {"cmdExit", " Back to the Main Menu "},
+                                        {"cmdHelp", " Click Here for HELP "}}) {
             auto *button = viewer->findChild<QAbstractButton *>(QString::fromLatin1(name));
             QVERIFY2(button->isVisible(), name);
             QCOMPARE(button->toolTip(), QString::fromLatin1(tip));
@@ -106,6 +59,12 @@ private Q_SLOTS:
             QVERIFY2(strip->isVisible() && !strip->picture().isNull(), picture);
         }
         QCOMPARE(row(viewer, "lblb1", "lblby", "lblbtot"), QStringList(11, QStringLiteral("0")));
+
+        click(viewer, QStringLiteral("cmdHelp"));
+        QCOMPARE(program.launcher.started, QStringList {program.context.programFile(QStringLiteral("teeguide"))});
+        viewer->close();
+        QVERIFY(!viewer->isVisible());
+        QVERIFY(program.windows.loaded(QStringLiteral("frmMain"))->isVisible());
     }
 
     void choosingACourseFillsItsFrontNine_data()
@@ -113,10 +72,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("eighteen");
         QTest::addColumn<QString>("blueTotal");
         QTest::addColumn<QString>("parTotal");
-        QTest::newRow("eighteen holes") << true << "5571"
-                                        << "72";
-        QTest::newRow("nine holes: totals are the front's") << false << "2745"
-                                                            << "36";
+        QTest::newRow("eighteen holes") << true << QStringLiteral("5571") << QStringLiteral("72");
+        QTest::newRow("nine holes: totals are the front's") << false << QStringLiteral("2745") << QStringLiteral("36");
     }
     void choosingACourseFillsItsFrontNine()
     {
@@ -124,100 +81,66 @@ private Q_SLOTS:
         QFETCH(QString, blueTotal);
         QFETCH(QString, parTotal);
         TestProgram program;
-        QList<int> pars = {4, 3, 5, 4, 4, 3, 4, 5, 4};
-        frmCourse *viewer = openViewer(program, {sampleCourse("Elm", {}), sampleCourse("Birch", pars, eighteen)});
+        frmCourse *viewer = openViewer(
+            program, {sampleCourse("Elm", {}), sampleCourse("Birch", {4, 3, 5, 4, 4, 3, 4, 5, 4}, eighteen)});
         QVERIFY(viewer);
-        choose(viewer, 1);
+        choose(viewer, QStringLiteral("cboCourse"), 1);
         QCOMPARE(program.context.state.course_index, 1);
         QCOMPARE(nineSwitch(viewer)->isEnabled(), eighteen);
         QCOMPARE(row(viewer, "lblb1", "lblby", "lblbtot"), numbers(301, 9) << "2745" << blueTotal);
         QCOMPARE(row(viewer, "lblw1", "lblwy", "lblwtot").first(), QStringLiteral("281"));
         QCOMPARE(row(viewer, "lblr1", "lblry", "lblrtot").at(8), QStringLiteral("259"));
-        QStringList parRow;
-        for (int par : pars) {
-            parRow.append(QString::number(par));
-        }
-        QCOMPARE(row(viewer, "lblp1", "lblpf9", "lblptot"), parRow << "36" << parTotal);
-        for (int i = 0; i < 9; ++i) {
-            QCOMPARE(cell(viewer, QStringLiteral("lblh1_%1").arg(i)), QString::number(i + 1));
-        }
+        QCOMPARE(row(viewer, "lblp1", "lblpf9", "lblptot"),
+                 (QStringList {"4", "3", "5", "4", "4", "3", "4", "5", "4", "36", parTotal}));
+        QCOMPARE(texts(viewer, QStringLiteral("lblh1_%1"), 0, 8), numbers(1, 9));
         QCOMPARE(holeLabels(viewer), numbers(1, 9) << "OUT");
     }
 
+    // Choosing another course while the back nine is shown opens it on its front.
     void nineSwitchShowsTheBackNineAndReturns()
     {
         TestProgram program;
-        frmCourse *viewer = openViewer(program, {sampleCourse("Pine", {})});
+        frmCourse *viewer = openViewer(program, {sampleCourse("Pine", {}), sampleCourse("Oak", {}, false)});
         QVERIFY(viewer);
-        choose(viewer, 0);
+        choose(viewer, QStringLiteral("cboCourse"), 0);
         const QStringList front = row(viewer, "lblw1", "lblwy", "lblwtot");
-
-        click(viewer, "cmdNine");
+        click(viewer, QStringLiteral("cmdNine"));
         QCOMPARE(nineSwitch(viewer)->text(), QStringLiteral("&Front Nine"));
         QCOMPARE(holeLabels(viewer), numbers(10, 9) << "IN");
         QCOMPARE(row(viewer, "lblb1", "lblby", "lblbtot"),
                  numbers(310, 9) << "2826"
                                  << "5571");
-        QCOMPARE(cell(viewer, QStringLiteral("lblh1_8")), QStringLiteral("18"));
+        QCOMPARE(text(viewer, QStringLiteral("lblh1_8")), QStringLiteral("18"));
 
-        click(viewer, "cmdNine");
+        click(viewer, QStringLiteral("cmdNine"));
         QCOMPARE(nineSwitch(viewer)->text(), QStringLiteral("&Back Nine"));
         QCOMPARE(holeLabels(viewer), numbers(1, 9) << "OUT");
         QCOMPARE(row(viewer, "lblw1", "lblwy", "lblwtot"), front);
-    }
 
-    void anotherCourseChosenOnTheBackNineOpensOnItsFront()
-    {
-        TestProgram program;
-        frmCourse *viewer = openViewer(program, {sampleCourse("Pine", {}), sampleCourse("Oak", {}, false)});
-        QVERIFY(viewer);
-        choose(viewer, 0);
-        click(viewer, "cmdNine");
-        choose(viewer, 1);
+        click(viewer, QStringLiteral("cmdNine"));
+        choose(viewer, QStringLiteral("cboCourse"), 1);
         QCOMPARE(holeLabels(viewer), numbers(1, 9) << "OUT");
         QCOMPARE(nineSwitch(viewer)->text(), QStringLiteral("&Back Nine"));
         QCOMPARE(row(viewer, "lblb1", "lblby", "lblbtot").first(), QStringLiteral("301"));
         QVERIFY(!nineSwitch(viewer)->isEnabled());
-    }
 
-    void comingBackClearsTheCard()
-    {
-        TestProgram program;
-        frmCourse *viewer = openViewer(program, {sampleCourse("Pine", {})});
-        QVERIFY(viewer);
-        choose(viewer, 0);
-        click(viewer, "cmdNine");
-        click(viewer, "cmdExit");
+        // Leaving on the back nine and coming back: the card is cleared.
+        choose(viewer, QStringLiteral("cboCourse"), 0);
+        click(viewer, QStringLiteral("cmdNine"));
+        click(viewer, QStringLiteral("cmdExit"));
         QWidget *main = program.windows.loaded(QStringLiteral("frmMain"));
-        QVERIFY(!viewer->isVisible());
-        QVERIFY(main->isVisible());
-
-        click(main, "cmdCourseInfo");
+        QVERIFY(!viewer->isVisible() && main->isVisible());
+        click(main, QStringLiteral("cmdCourseInfo"));
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->findChild<QComboBox *>(QStringLiteral("cboCourse"))->currentText(),
                  QStringLiteral("Select Course"));
-        for (const auto &[array, nine, total] : {std::tuple {"lblb1", "lblby", "lblbtot"},
-                                                 {"lblw1", "lblwy", "lblwtot"},
-                                                 {"lblr1", "lblry", "lblrtot"},
-                                                 {"lblp1", "lblpf9", "lblptot"}}) {
-            QCOMPARE(row(viewer, array, nine, total), QStringList(11, QStringLiteral("0")));
-        }
-        QCOMPARE(cell(viewer, QStringLiteral("lblh1_4")), QStringLiteral("0"));
-        // The card is empty, so there is no other nine to show; the labels stay as they were.
+        const QStringList card = row(viewer, "lblb1", "lblby", "lblbtot") + row(viewer, "lblw1", "lblwy", "lblwtot")
+            + row(viewer, "lblr1", "lblry", "lblrtot") + row(viewer, "lblp1", "lblpf9", "lblptot");
+        QCOMPARE(card, QStringList(44, QStringLiteral("0")));
+        QCOMPARE(text(viewer, QStringLiteral("lblh1_4")), QStringLiteral("0"));
+        // There is no other nine to show; the labels stay as they were.
         QVERIFY(!nineSwitch(viewer)->isEnabled());
         QCOMPARE(holeLabels(viewer), numbers(10, 9) << "IN");
-    }
-
-    void frameCloseLeavesForTheMenuAndHelpStartsTheViewer()
-    {
-        TestProgram program;
-        frmCourse *viewer = openViewer(program, {});
-        QVERIFY(viewer);
-        click(viewer, "cmdHelp");
-        QCOMPARE(program.launcher.started, QStringList {program.context.programFile(QStringLiteral("teeguide"))});
-        viewer->close();
-        QVERIFY(!viewer->isVisible());
-        QVERIFY(program.windows.loaded(QStringLiteral("frmMain"))->isVisible());
     }
 };
 
