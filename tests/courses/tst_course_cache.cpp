@@ -72,20 +72,6 @@ private Q_SLOTS:
         QCOMPARE(list.itemText(50), QStringLiteral("Course 50"));
     }
 
-    void reloadFollowsTheTable()
-    {
-        TestProgram program;
-        program.addCourse(sampleCourse(QStringLiteral("Old"), {}));
-        program.addCourse(sampleCourse(QStringLiteral("Gone"), {}));
-        loadCache(program);
-        auto courses = program.open(QStringLiteral("courseinfo"));
-        courses->moveLast();
-        courses->deleteCurrent();
-        reload_course_cache(*courses, program.context.state);
-        QCOMPARE(program.context.state.last_course, 0);
-        QCOMPARE(program.context.state.course_cache.size(), 1);
-    }
-
     void loadersFillEveryListInOrderWithPrompts()
     {
         TestProgram program;
@@ -123,33 +109,6 @@ private Q_SLOTS:
         QCOMPARE(golferLists[PickLists::Roster].currentText(), QStringLiteral("Select / Add Golfer"));
         QCOMPARE(golferLists[PickLists::ScoreCardGolfers].currentText(), QStringLiteral("Select Golfer"));
         QCOMPARE(golferLists[PickLists::StatisticsGolfers].currentText(), QStringLiteral("Select Golfer"));
-    }
-
-    void noGolfersLeavesListsEmptyWithPrompts()
-    {
-        TestProgram program;
-        QComboBox roster;
-        roster.setEditable(true);
-        program.context.pickLists.registerGolferList(PickLists::Roster, &roster);
-        load_golfer_lists(*program.open(QStringLiteral("golfers")), program.context.pickLists);
-        QCOMPARE(roster.count(), 0);
-        QCOMPARE(roster.currentText(), QStringLiteral("Select / Add Golfer"));
-    }
-
-    void resetsFillWithZeros()
-    {
-        SharedState state;
-        reset_course_record(state);
-        reset_round_record(state);
-        QCOMPARE(state.course_record, QStringList(103, QStringLiteral("0")));
-        QCOMPARE(state.round_record, QStringList(67, QStringLiteral("0")));
-        state.putt_count[5] = 3;
-        state.stroke_recap[2] = 1;
-        state.holes_in_one = 2;
-        zero_stats(state);
-        QCOMPARE(state.putt_count[5], 0.0);
-        QCOMPARE(state.stroke_recap[2], 0);
-        QCOMPARE(state.holes_in_one, 0);
     }
 
     void fillsPutANineOnTheCard_data()

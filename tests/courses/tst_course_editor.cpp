@@ -231,6 +231,10 @@ private Q_SLOTS:
         QCOMPARE(column(editor, "p1"), (QStringList {"3", "4", "4", "4", "4", "4", "4", "4", "4", "35"}));
         QCOMPARE(column(editor, "h1", 9), numbers(1, 9));
 
+        // Choosing Eighteen for a nine-hole course opens its back nine for typing.
+        click(editor, QStringLiteral("Option1_1"));
+        QVERIFY(nineSwitch(editor)->isVisible() && nineSwitch(editor)->isEnabled());
+
         // Back to New mode: the course stays on the grid, ready to be saved under a new name.
         const QStringList record = program.context.state.course_record;
         click(editor, QStringLiteral("Option2_0"));

@@ -164,41 +164,6 @@ private Q_SLOTS:
         QCOMPARE(open(QStringLiteral("golfers"))->recordCount(), 0);
     }
 
-    void readOnlyFileIsReportedInPlainWords()
-    {
-        addGolfers({QStringLiteral("Ann")});
-        QFile::setPermissions(m_path, QFile::ReadOwner);
-        if (QFileInfo(m_path).isWritable()) {
-            QSKIP("running with rights that ignore file permissions");
-        }
-        auto golfers = open(QStringLiteral("golfers"));
-        golfers->addNew();
-        golfers->setField(QStringLiteral("golfer_name"), QStringLiteral("Bob"));
-        try {
-            golfers->update();
-            QFAIL("a read-only scorebook accepted a record");
-        } catch (const DatabaseError &error) {
-            QVERIFY(error.message().contains(QLatin1String("read-only")));
-        }
-    }
-
-    void deleteRoundsByOwnerKey()
-    {
-        auto rounds = open(QStringLiteral("rounds"));
-        for (const char *name : {"Jim", "JIM ", " jim", "Jimmy", "Ann"}) {
-            rounds->addNew();
-            rounds->setField(QStringLiteral("golfer_name"), QString::fromLatin1(name));
-            rounds->update();
-        }
-        rounds->deleteRoundsOwnedBy(roundOwnerKey(QStringLiteral("jim ")));
-        auto reader = open(QStringLiteral("rounds"));
-        QStringList left;
-        for (reader->moveFirst(); !reader->atEnd(); reader->moveNext()) {
-            left.append(reader->field(QStringLiteral("golfer_name")));
-        }
-        QCOMPARE(left, (QStringList{"Jimmy", "Ann"}));
-    }
-
     void inspectTellsWhatIsWrong_data()
     {
         QTest::addColumn<QByteArray>("content");
