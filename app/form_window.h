@@ -16,8 +16,8 @@ class FormWindow : public QWidget
 public:
     FormWindow(AppContext &context, const QString &name);
 
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
+    virtual void Form_Load() { }
+    virtual void Form_Activate() { }
 
 protected:
     // What the frame's close button does: the window's main-menu or done button.

@@ -105,8 +105,8 @@ frmMain::frmMain(AppContext &context)
 
     auto *menu = new QGridLayout;
     menu->setSpacing(14);
-    const std::array<QToolButton *, 6> buttons = {cmdGolferInfo, cmdCourseInfo, cmdRoundInfo,
-                                                  cmdStatInfo,   cmdAbout,      cmdExit};
+    const std::array<QToolButton *, 6> buttons
+        = {cmdGolferInfo, cmdCourseInfo, cmdRoundInfo, cmdStatInfo, cmdAbout, cmdExit};
     for (int i = 0; i < int(buttons.size()); ++i) {
         menu->addWidget(buttons[i], i / 3, i % 3);
     }
@@ -153,8 +153,8 @@ void frmMain::Form_Load()
 {
     WaitCursor hourglass;
 
-    const std::pair<QToolButton *, int> pictures[] = {{cmdAbout, 1},      {cmdGolferInfo, 2}, {cmdRoundInfo, 3},
-                                                      {cmdCourseInfo, 4}, {cmdStatInfo, 5},   {cmdExit, 6}};
+    const std::pair<QToolButton *, int> pictures[]
+        = {{cmdAbout, 1}, {cmdGolferInfo, 2}, {cmdRoundInfo, 3}, {cmdCourseInfo, 4}, {cmdStatInfo, 5}, {cmdExit, 6}};
     for (const auto &[button, number] : pictures) {
         button->setIcon(m_context.ImageList1.picture(number));
         button->setVisible(true);
@@ -180,9 +180,10 @@ void frmMain::Form_Load()
         }
         load_course_lists(state, m_context.pickLists);
     } catch (const DatabaseError &error) {
-        m_context.messages->show(this, {QStringLiteral(" Varnholt"),
-                                        QStringLiteral("The scorebook could not be read.\n%1").arg(error.message()),
-                                        MessageButtons::Ok, MessageIcon::Critical});
+        m_context.messages->show(this,
+                                 {QStringLiteral(" Varnholt"),
+                                  QStringLiteral("The scorebook could not be read.\n%1").arg(error.message()),
+                                  MessageButtons::Ok, MessageIcon::Critical});
         return;
     }
 
@@ -204,29 +205,32 @@ bool frmMain::openScorebook()
     const QString folder = QDir::toNativeSeparators(m_context.programDir);
     const scorebook::Check check = scorebook::inspect(path);
     if (check.health == scorebook::Health::Missing) {
-        const MessageAnswer answer = m_context.messages->show(
-            this, {QStringLiteral("Scorebook Not Found"),
-                   QStringLiteral("The scorebook %1 is not in the folder\n%2\n\n"
-                                  "Create an empty scorebook there? (No ends the program.)")
-                       .arg(scorebook::fileName(), folder),
-                   MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
+        const MessageAnswer answer
+            = m_context.messages->show(this,
+                                       {QStringLiteral("Scorebook Not Found"),
+                                        QStringLiteral("The scorebook %1 is not in the folder\n%2\n\n"
+                                                       "Create an empty scorebook there? (No ends the program.)")
+                                            .arg(scorebook::fileName(), folder),
+                                        MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
         if (answer != MessageAnswer::Yes) {
             return false;
         }
         const QString failure = scorebook::createEmpty(path);
         if (!failure.isEmpty()) {
-            m_context.messages->show(this, {QStringLiteral("Scorebook Not Created"),
-                                            QStringLiteral("The scorebook could not be created in the folder\n%1\n%2")
-                                                .arg(folder, failure),
-                                            MessageButtons::Ok, MessageIcon::Critical});
+            m_context.messages->show(
+                this,
+                {QStringLiteral("Scorebook Not Created"),
+                 QStringLiteral("The scorebook could not be created in the folder\n%1\n%2").arg(folder, failure),
+                 MessageButtons::Ok, MessageIcon::Critical});
             return false;
         }
     } else if (check.health == scorebook::Health::Unreadable) {
-        m_context.messages->show(this, {QStringLiteral("Scorebook Cannot Be Used"),
-                                        QStringLiteral("The file %1 in the folder\n%2\nis not a scorebook: %3\n\n"
-                                                       "The program ends and leaves the file as it is.")
-                                            .arg(scorebook::fileName(), folder, check.problem),
-                                        MessageButtons::Ok, MessageIcon::Critical});
+        m_context.messages->show(this,
+                                 {QStringLiteral("Scorebook Cannot Be Used"),
+                                  QStringLiteral("The file %1 in the folder\n%2\nis not a scorebook: %3\n\n"
+                                                 "The program ends and leaves the file as it is.")
+                                      .arg(scorebook::fileName(), folder, check.problem),
+                                  MessageButtons::Ok, MessageIcon::Critical});
         return false;
     }
     datgolf = std::make_unique<DataControl>();
@@ -236,8 +240,9 @@ bool frmMain::openScorebook()
         datgolf->refresh();
         datgolf->moveFirst();
     } catch (const DatabaseError &error) {
-        m_context.messages->show(this, {QStringLiteral("Scorebook Cannot Be Used"), error.message(), MessageButtons::Ok,
-                                        MessageIcon::Critical});
+        m_context.messages->show(
+            this,
+            {QStringLiteral("Scorebook Cannot Be Used"), error.message(), MessageButtons::Ok, MessageIcon::Critical});
         return false;
     }
     return true;

@@ -53,7 +53,7 @@ private:
     QToolButton *cmdExit;
     QPushButton *cmdHelp;
     QGroupBox *Frame1;
-    std::array<QRadioButton *, 2> Option1{};
+    std::array<QRadioButton *, 2> Option1 {};
     PictureBox *Image1;
     std::unique_ptr<SoundDevice> MMcsound;
     std::unique_ptr<DataControl> datgolf;

@@ -10,9 +10,25 @@ class QWidget;
 // Everything that leaves the process or waits on a person goes through these
 // small interfaces, so the windows stay plain and tests can script them.
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageIcon { None, Information, Question, Critical, Warning };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons
+{
+    Ok,
+    YesNo
+};
+enum class MessageIcon
+{
+    None,
+    Information,
+    Question,
+    Critical,
+    Warning
+};
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No
+};
 
 struct MessageRequest
 {

@@ -5,10 +5,10 @@
 #include "app/window_registry.h"
 #include "courses/frm_course.h"
 #include "courses/frm_new_course.h"
-#include "stats/frm_stats.h"
 #include "golfers/frm_golfer.h"
 #include "history/frm_view_pr.h"
 #include "scoring/frm_scoreround.h"
+#include "stats/frm_stats.h"
 
 void registerWindows(AppContext &context)
 {

@@ -4,8 +4,7 @@
 
 WindowRegistry::WindowRegistry(std::function<void()> endProgram)
     : m_endProgram(std::move(endProgram))
-{
-}
+{ }
 
 WindowRegistry::~WindowRegistry()
 {

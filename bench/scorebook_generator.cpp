@@ -27,7 +27,7 @@ std::vector<std::array<int, 18>> writeCourses(SQLite::Database &db, int courses,
     SQLite::Statement insert(db, "INSERT INTO courseinfo VALUES (" + placeholders(Fields) + ")");
     std::uniform_int_distribution<int> parOf(0, 17);
     for (int c = 0; c < courses; ++c) {
-        std::array<int, 18> coursePars{};
+        std::array<int, 18> coursePars {};
         std::vector<int> values(Fields, 0);
         int totals[2][4] = {};
         for (int hole = 1; hole <= 18; ++hole) {

@@ -49,13 +49,14 @@ void paintCardCell(QWidget *cell, CardColour colour)
 QString cardStyleSheet()
 {
     // One style sheet for a whole card is far cheaper than one per cell.
-    return QStringLiteral("[cardColour=\"blue\"] { background: rgb(0,0,192); color: rgb(255,255,255); }"
-                          "[cardColour=\"white\"] { background: rgb(255,255,255); color: rgb(64,64,64); }"
-                          "[cardColour=\"red\"] { background: rgb(192,64,0); color: rgb(255,255,255); }"
-                          "[cardColour=\"grey\"] { background: rgb(128,128,128); color: rgb(255,255,255); }"
-                          "[cardColour=\"band\"] { background: rgb(0,192,0); }"
-                          "[cardColour=\"entry\"] { background: rgb(255,255,240); color: rgb(0,0,0); }"
-                          "[cardColour=\"total\"] { background: rgb(255,255,240); color: rgb(0,0,128); font-weight: bold; }");
+    return QStringLiteral(
+        "[cardColour=\"blue\"] { background: rgb(0,0,192); color: rgb(255,255,255); }"
+        "[cardColour=\"white\"] { background: rgb(255,255,255); color: rgb(64,64,64); }"
+        "[cardColour=\"red\"] { background: rgb(192,64,0); color: rgb(255,255,255); }"
+        "[cardColour=\"grey\"] { background: rgb(128,128,128); color: rgb(255,255,255); }"
+        "[cardColour=\"band\"] { background: rgb(0,192,0); }"
+        "[cardColour=\"entry\"] { background: rgb(255,255,240); color: rgb(0,0,0); }"
+        "[cardColour=\"total\"] { background: rgb(255,255,240); color: rgb(0,0,128); font-weight: bold; }");
 }
 
 QString cardArrayName(const char *array, int index)
@@ -96,34 +97,36 @@ CardGrid::CardGrid(Middle middle, QWidget *parent)
     } else {
         addBand(5);
     }
-    addCourseRow(handicapRow, {"lblHtitle", "Handicap", "lblh1", nullptr, nullptr, GreyRow, "handicap"}, lblh1,
-                 nullptr, nullptr);
+    addCourseRow(handicapRow, {"lblHtitle", "Handicap", "lblh1", nullptr, nullptr, GreyRow, "handicap"}, lblh1, nullptr,
+                 nullptr);
     describeCells();
     // Given last, so the cells are styled in one pass rather than one by one.
     setStyleSheet(cardStyleSheet());
 }
 
-void CardGrid::addCourseRow(int row, const RowSpec &spec, std::array<QLabel *, 9> &cells, QLabel **nineTotal,
+void CardGrid::addCourseRow(int row, const RowCells &rowLayout, std::array<QLabel *, 9> &cells, QLabel **nineTotal,
                             QLabel **eighteenTotal)
 {
-    const QString what = QString::fromLatin1(spec.what);
-    m_grid->addWidget(makeCell(this, QString::fromLatin1(spec.header), QString::fromLatin1(spec.caption), spec.colour),
-                      row, 0);
+    const QString what = QString::fromLatin1(rowLayout.what);
+    m_grid->addWidget(
+        makeCell(this, QString::fromLatin1(rowLayout.header), QString::fromLatin1(rowLayout.caption), rowLayout.colour),
+        row, 0);
     for (int i = 0; i < 9; ++i) {
-        cells[i] = makeCell(this, cardArrayName(spec.array, i), QStringLiteral("0"), spec.colour);
+        cells[i] = makeCell(this, cardArrayName(rowLayout.array, i), QStringLiteral("0"), rowLayout.colour);
         cells[i]->setProperty("cardValue", what);
         m_grid->addWidget(cells[i], row, i + 1);
     }
     if (nineTotal) {
-        *nineTotal = makeCell(this, QString::fromLatin1(spec.nineTotal), QStringLiteral("0"), spec.colour);
-        *eighteenTotal = makeCell(this, QString::fromLatin1(spec.eighteenTotal), QStringLiteral("0"), spec.colour);
+        *nineTotal = makeCell(this, QString::fromLatin1(rowLayout.nineTotal), QStringLiteral("0"), rowLayout.colour);
+        *eighteenTotal
+            = makeCell(this, QString::fromLatin1(rowLayout.eighteenTotal), QStringLiteral("0"), rowLayout.colour);
         (*nineTotal)->setProperty("cardValue", what);
         (*eighteenTotal)->setAccessibleDescription(QStringLiteral("Eighteen holes %1 total").arg(what));
         m_grid->addWidget(*nineTotal, row, NineColumn);
         m_grid->addWidget(*eighteenTotal, row, TotalColumn);
     } else {
-        m_grid->addWidget(makeCell(this, QString(), QString(), spec.colour), row, NineColumn);
-        m_grid->addWidget(makeCell(this, QString(), QString(), spec.colour), row, TotalColumn);
+        m_grid->addWidget(makeCell(this, QString(), QString(), rowLayout.colour), row, NineColumn);
+        m_grid->addWidget(makeCell(this, QString(), QString(), rowLayout.colour), row, TotalColumn);
     }
 }
 

@@ -7,7 +7,16 @@
 class QGridLayout;
 
 // The colours of the card rows (background / text), as on the paper card.
-enum class CardColour { Blue, White, Red, Grey, Band, Entry, Total };
+enum class CardColour
+{
+    Blue,
+    White,
+    Red,
+    Grey,
+    Band,
+    Entry,
+    Total
+};
 
 // Gives a cell a card colour; cardStyleSheet() on the card or an ancestor paints it.
 void paintCardCell(QWidget *cell, CardColour colour);
@@ -26,26 +35,30 @@ class CardGrid : public QFrame
     Q_OBJECT
 
 public:
-    enum class Middle { ScoreRows, EmptyBand };
+    enum class Middle
+    {
+        ScoreRows,
+        EmptyBand
+    };
 
     explicit CardGrid(Middle middle, QWidget *parent = nullptr);
 
     // Hole labels "1".."9" with "OUT", or "10".."18" with "IN".
     void showNine(bool backNine);
 
-    std::array<QLabel *, 9> lblHole{};
-    std::array<QLabel *, 9> lblb1{}, lblw1{}, lblr1{}, lblp1{}, lblh1{};
+    std::array<QLabel *, 9> lblHole {};
+    std::array<QLabel *, 9> lblb1 {}, lblw1 {}, lblr1 {}, lblp1 {}, lblh1 {};
     QLabel *lblInOut = nullptr;
     QLabel *lblby = nullptr, *lblwy = nullptr, *lblry = nullptr, *lblpf9 = nullptr;
     QLabel *lblbtot = nullptr, *lblwtot = nullptr, *lblrtot = nullptr, *lblptot = nullptr;
 
     // Score card only.
     QLineEdit *txtName = nullptr;
-    std::array<QLineEdit *, 9> txth1{}, putts{};
+    std::array<QLineEdit *, 9> txth1 {}, putts {};
     QLabel *lbl9tot = nullptr, *lbl18tot = nullptr, *lblputts9 = nullptr, *lblputts18 = nullptr;
 
 private:
-    struct RowSpec
+    struct RowCells
     {
         const char *header;
         const char *caption;
@@ -55,7 +68,7 @@ private:
         CardColour colour;
         const char *what;
     };
-    void addCourseRow(int row, const RowSpec &spec, std::array<QLabel *, 9> &cells, QLabel **nineTotal,
+    void addCourseRow(int row, const RowCells &cellsOf, std::array<QLabel *, 9> &cells, QLabel **nineTotal,
                       QLabel **eighteenTotal);
     void addScoreRows(int firstRow);
     void addBand(int row);

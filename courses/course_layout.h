@@ -12,7 +12,14 @@ constexpr int Name = 1;
 constexpr int Size = 2;
 constexpr int Fields = 103;
 
-enum Value { Blue = 0, White = 1, Red = 2, Par = 3, Handicap = 4 };
+enum Value
+{
+    Blue = 0,
+    White = 1,
+    Red = 2,
+    Par = 3,
+    Handicap = 4
+};
 
 // Index of hole 1..18's value.
 constexpr int holeIndex(int hole, Value value)
@@ -21,8 +28,14 @@ constexpr int holeIndex(int hole, Value value)
 }
 
 // Index of a nine's total (front: "f" fields, back: "19" fields).
-constexpr int frontTotalIndex(Value value) { return 48 + value; }
-constexpr int backTotalIndex(Value value) { return 98 + value; }
+constexpr int frontTotalIndex(Value value)
+{
+    return 48 + value;
+}
+constexpr int backTotalIndex(Value value)
+{
+    return 98 + value;
+}
 
 // Field name of courseinfo for a layout index.
 QString fieldName(int index);

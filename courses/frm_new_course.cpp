@@ -185,13 +185,13 @@ QWidget *frmNewCourse::makeGrid()
                    {"lblPar", "Par", nullptr, CardColour::Grey},
                    {"lblH", "Handicap", nullptr, CardColour::Grey}};
     for (int column = Blue; column <= Handicap; ++column) {
-        const auto &spec = columns[column];
-        QLabel *header
-            = makeLabel(fraf9, QString::fromLatin1(spec.header), QString::fromLatin1(spec.caption), spec.colours);
-        if (spec.subHeader) {
+        const auto &heading = columns[column];
+        QLabel *header = makeLabel(fraf9, QString::fromLatin1(heading.header), QString::fromLatin1(heading.caption),
+                                   heading.colours);
+        if (heading.subHeader) {
             grid->addWidget(header, 0, column + 1);
             grid->addWidget(
-                makeLabel(fraf9, QString::fromLatin1(spec.subHeader), QStringLiteral("Yards"), spec.colours), 1,
+                makeLabel(fraf9, QString::fromLatin1(heading.subHeader), QStringLiteral("Yards"), heading.colours), 1,
                 column + 1);
         } else {
             grid->addWidget(header, 0, column + 1, 2, 1);
@@ -201,8 +201,9 @@ QWidget *frmNewCourse::makeGrid()
     std::array<QLineEdit *, 10> *valueColumns[] = {&yb1, &yw1, &yr1, &p1};
     const char *const arrayNames[] = {"yb1", "yw1", "yr1", "p1", "h1"};
     for (int row = 0; row <= 9; ++row) {
-        QLabel *rowHeader = row < 9 ? makeLabel(fraf9, QStringLiteral("lblH%1").arg(row + 1), QString(), CardColour::Grey)
-                                    : makeLabel(fraf9, QStringLiteral("lbltotal"), QStringLiteral("Total"), CardColour::Grey);
+        QLabel *rowHeader = row < 9
+            ? makeLabel(fraf9, QStringLiteral("lblH%1").arg(row + 1), QString(), CardColour::Grey)
+            : makeLabel(fraf9, QStringLiteral("lbltotal"), QStringLiteral("Total"), CardColour::Grey);
         if (row < 9) {
             lblHoles[row] = rowHeader;
         }

@@ -12,8 +12,7 @@ public:
     explicit DatabaseError(const QString &message)
         : std::runtime_error(message.toStdString())
         , m_message(message)
-    {
-    }
+    { }
 
     QString message() const { return m_message; }
 

@@ -15,8 +15,7 @@ namespace {
 const QStringList KnownTables = {QStringLiteral("courseinfo"), QStringLiteral("golfers"), QStringLiteral("rounds")};
 
 // Runs engine work and turns its exceptions into plain-words errors.
-template<typename Work>
-auto guarded(Work &&work) -> decltype(work())
+template<typename Work> auto guarded(Work &&work) -> decltype(work())
 {
     try {
         return work();
@@ -81,8 +80,8 @@ void DataControl::refresh()
             const QString name = QString::fromStdString(info.getColumn(0).getString());
             m_columnByName.insert(name, int(m_columns.size()));
             m_columns.append(name);
-            m_isYesNo.append(QString::fromStdString(info.getColumn(1).getString()).compare(QLatin1String("BOOLEAN"),
-                                                                                          Qt::CaseInsensitive)
+            m_isYesNo.append(QString::fromStdString(info.getColumn(1).getString())
+                                 .compare(QLatin1String("BOOLEAN"), Qt::CaseInsensitive)
                              == 0);
         }
     });
@@ -105,7 +104,8 @@ const QVector<qint64> &DataControl::rowIds() const
     if (!m_rowIds) {
         m_rowIds = guarded([this] {
             QVector<qint64> ids;
-            SQLite::Statement statement(connection(), "SELECT rowid FROM " + quotedIdentifier(m_table) + " ORDER BY rowid");
+            SQLite::Statement statement(connection(),
+                                        "SELECT rowid FROM " + quotedIdentifier(m_table) + " ORDER BY rowid");
             while (statement.executeStep()) {
                 ids.append(statement.getColumn(0).getInt64());
             }
@@ -197,7 +197,8 @@ const QStringList &DataControl::currentRecord() const
     m_blockFirst = m_position;
     if (m_block.isEmpty() || m_block.first().size() != m_columns.size()) {
         m_block.clear();
-        throw DatabaseError(QStringLiteral("A record of \"%1\" was removed by another copy of the program.").arg(m_table));
+        throw DatabaseError(
+            QStringLiteral("A record of \"%1\" was removed by another copy of the program.").arg(m_table));
     }
     return m_block.first();
 }
@@ -258,8 +259,9 @@ void DataControl::update()
             columns += (columns.empty() ? "" : ", ") + quotedIdentifier(name);
             marks += marks.empty() ? "?" : ", ?";
         }
-        sql = names.isEmpty() ? "INSERT INTO " + quotedIdentifier(m_table) + " DEFAULT VALUES"
-                              : "INSERT INTO " + quotedIdentifier(m_table) + " (" + columns + ") VALUES (" + marks + ")";
+        sql = names.isEmpty()
+            ? "INSERT INTO " + quotedIdentifier(m_table) + " DEFAULT VALUES"
+            : "INSERT INTO " + quotedIdentifier(m_table) + " (" + columns + ") VALUES (" + marks + ")";
     } else {
         std::string assignments;
         for (const QString &name : names) {
@@ -312,9 +314,10 @@ void DataControl::findFrom(int startPosition, const QString &fieldName, const QS
     columnIndex(fieldName);
     const qint64 afterRowId = startPosition > 0 ? rowIds()[startPosition - 1] : std::numeric_limits<qint64>::min();
     const qint64 found = guarded([&]() -> qint64 {
-        SQLite::Statement find(connection(), "SELECT rowid FROM " + quotedIdentifier(m_table) + " WHERE "
-                                                 + quotedIdentifier(fieldName)
-                                                 + " = ? COLLATE NAMECASE AND rowid > ? ORDER BY rowid LIMIT 1");
+        SQLite::Statement find(connection(),
+                               "SELECT rowid FROM " + quotedIdentifier(m_table) + " WHERE "
+                                   + quotedIdentifier(fieldName)
+                                   + " = ? COLLATE NAMECASE AND rowid > ? ORDER BY rowid LIMIT 1");
         find.bind(1, name.toStdString());
         find.bind(2, static_cast<int64_t>(afterRowId));
         return find.executeStep() ? find.getColumn(0).getInt64() : -1;
@@ -371,8 +374,9 @@ QVector<QStringList> DataControl::readRows(int first, int count) const
         return {};
     }
     return guarded([&] {
-        SQLite::Statement rows(connection(), "SELECT rowid, * FROM " + quotedIdentifier(m_table)
-                                                 + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
+        SQLite::Statement rows(connection(),
+                               "SELECT rowid, * FROM " + quotedIdentifier(m_table)
+                                   + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
         rows.bind(1, static_cast<int64_t>(ids[first]));
         rows.bind(2, static_cast<int64_t>(ids[last]));
         // Aligned with the record set: a record removed meanwhile by another copy stays empty.
@@ -394,8 +398,9 @@ QVector<QStringList> DataControl::readRows(int first, int count) const
 QVector<QStringList> DataControl::roundsPlayedBy(const QString &golfer, const QString &course) const
 {
     return guarded([&] {
-        SQLite::Statement rows(connection(), "SELECT * FROM rounds WHERE trim(golfer_name, ' ') = ? "
-                                             "AND trim(course_name, ' ') = ? ORDER BY rowid");
+        SQLite::Statement rows(connection(),
+                               "SELECT * FROM rounds WHERE trim(golfer_name, ' ') = ? "
+                               "AND trim(course_name, ' ') = ? ORDER BY rowid");
         rows.bind(1, golfer.toStdString());
         rows.bind(2, course.toStdString());
         QVector<QStringList> found;

@@ -69,7 +69,12 @@ public:
     QVector<QStringList> roundsPlayedBy(const QString &golfer, const QString &course) const;
 
 private:
-    enum class EditMode { None, Adding, Editing };
+    enum class EditMode
+    {
+        None,
+        Adding,
+        Editing
+    };
 
     SQLite::Database &connection() const;
     int columnIndex(const QString &name) const;

@@ -14,8 +14,7 @@ namespace {
 // Every list of a kind, in loader order. Looking a list up may build its window,
 // whose load handler fills the lists itself (a nested call); all of that is
 // over before this call clears and fills, so each name is listed once.
-template<typename Which, int Count, typename Lookup>
-std::array<QPointer<QComboBox>, Count> listsInOrder(Lookup lookup)
+template<typename Which, int Count, typename Lookup> std::array<QPointer<QComboBox>, Count> listsInOrder(Lookup lookup)
 {
     std::array<QPointer<QComboBox>, Count> lists;
     for (int which = 0; which < Count; ++which) {

@@ -14,8 +14,21 @@ class QComboBox;
 class PickLists
 {
 public:
-    enum CourseList { CourseViewer, Statistics, CourseEditor, ScoreCard, CourseListCount };
-    enum GolferList { Roster, ScoreCardGolfers, StatisticsGolfers, GolferListCount };
+    enum CourseList
+    {
+        CourseViewer,
+        Statistics,
+        CourseEditor,
+        ScoreCard,
+        CourseListCount
+    };
+    enum GolferList
+    {
+        Roster,
+        ScoreCardGolfers,
+        StatisticsGolfers,
+        GolferListCount
+    };
 
     void registerCourseList(CourseList which, QComboBox *list);
     void registerGolferList(GolferList which, QComboBox *list);

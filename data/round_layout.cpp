@@ -15,7 +15,8 @@ QString fieldName(int entry)
         break;
     }
     static const char *const prefixes[] = {"h", "p", "put"};
-    static const char *const totals[][3] = {{"f9", "b9", "total"}, {"pf9", "pb9", "ptot"}, {"putf9", "putb9", "puttot"}};
+    static const char *const totals[][3]
+        = {{"f9", "b9", "total"}, {"pf9", "pb9", "ptot"}, {"putf9", "putb9", "puttot"}};
     const int series = (entry - 4) / 21;
     const int offset = (entry - 4) % 21;
     if (offset == 9) {

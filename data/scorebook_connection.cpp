@@ -3,9 +3,8 @@
 #include "data/database_error.h"
 #include "data/text_rules.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
+#include <sqlite3.h>
 #include <string>
 
 namespace {

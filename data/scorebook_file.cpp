@@ -70,7 +70,8 @@ Check inspect(const QString &path)
             }
         }
     } catch (const SQLite::Exception &e) {
-        return {Health::Unreadable, QStringLiteral("It is not a scorebook database (%1).").arg(QString::fromUtf8(e.what()))};
+        return {Health::Unreadable,
+                QStringLiteral("It is not a scorebook database (%1).").arg(QString::fromUtf8(e.what()))};
     }
     return {};
 }

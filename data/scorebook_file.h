@@ -8,7 +8,12 @@ namespace scorebook {
 
 QString fileName();
 
-enum class Health { Ready, Missing, Unreadable };
+enum class Health
+{
+    Ready,
+    Missing,
+    Unreadable
+};
 
 struct Check
 {

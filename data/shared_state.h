@@ -25,12 +25,12 @@ struct SharedState
     QStringList round_record;
 
     // Statistics accumulators, indexed by slot 3..8 (entries 0..2 unused).
-    std::array<double, LastSlot + 1> stroke_count{};
-    std::array<double, LastSlot + 1> stroke_total{};
-    std::array<double, LastSlot + 1> putt_count{};
-    std::array<double, LastSlot + 1> putt_total{};
+    std::array<double, LastSlot + 1> stroke_count {};
+    std::array<double, LastSlot + 1> stroke_total {};
+    std::array<double, LastSlot + 1> putt_count {};
+    std::array<double, LastSlot + 1> putt_total {};
     // Result against par: double eagle (or better) .. triple bogey or more.
-    std::array<int, ResultClasses> stroke_recap{};
-    std::array<int, ResultClasses> putt_recap{};
+    std::array<int, ResultClasses> stroke_recap {};
+    std::array<int, ResultClasses> putt_recap {};
     int holes_in_one = 0;
 };

@@ -17,9 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-} // namespace
+namespace { } // namespace
 
 frmGolfer::frmGolfer(AppContext &context)
     : FormWindow(context, QStringLiteral("frmGolfer"))
@@ -27,7 +25,8 @@ frmGolfer::frmGolfer(AppContext &context)
     , lblShadow(new QLabel(QStringLiteral("Please Enter Your Name"), this))
     , lblName(new QLabel(QStringLiteral("Name"), this))
     , cboAddGolfer(new QComboBox(this))
-    , cmdSaveName(makeButton(this, QStringLiteral("cmdSaveName"), QStringLiteral("&Add"), QStringLiteral(" Add a Golfer")))
+    , cmdSaveName(
+          makeButton(this, QStringLiteral("cmdSaveName"), QStringLiteral("&Add"), QStringLiteral(" Add a Golfer")))
     , cmdDeleteGolfer(makeButton(this, QStringLiteral("cmdDeleteGolfer"), QStringLiteral("&Delete"),
                                  QStringLiteral(" Delete a Golfer ")))
     , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
@@ -126,8 +125,9 @@ void frmGolfer::cmdSaveName_Click()
 {
     const QString name = cboAddGolfer->currentText();
     if (name.isEmpty() || text::trimBlanks(name) == PickLists::golferPrompt(PickLists::Roster)) {
-        m_context.messages->show(this, {QStringLiteral("Error adding new golfer."),
-                                        QStringLiteral("Error! No new golfer to add."), MessageButtons::Ok});
+        m_context.messages->show(this,
+                                 {QStringLiteral("Error adding new golfer."),
+                                  QStringLiteral("Error! No new golfer to add."), MessageButtons::Ok});
         return;
     }
     try {
@@ -149,11 +149,12 @@ void frmGolfer::cmdSaveName_Click()
 
 void frmGolfer::cmdDeleteGolfer_Click()
 {
-    const MessageAnswer answer =
-        m_context.messages->show(this, {QStringLiteral(" Delete a Golfer and all thier Rounds? "),
-                                        QStringLiteral("Are you sure you want to delete this golfer?\r\n"
-                                                       "All rounds for this golfer will be deleted also."),
-                                        MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No});
+    const MessageAnswer answer
+        = m_context.messages->show(this,
+                                   {QStringLiteral(" Delete a Golfer and all thier Rounds? "),
+                                    QStringLiteral("Are you sure you want to delete this golfer?\r\n"
+                                                   "All rounds for this golfer will be deleted also."),
+                                    MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) {
         return;
     }
@@ -169,8 +170,9 @@ void frmGolfer::cmdDeleteGolfer_Click()
         return;
     }
     if (outcome == GolferRemoval::NotFound) {
-        m_context.messages->show(this, {QStringLiteral("Delete a golfer."),
-                                        QStringLiteral("Sorry, I could not find the golfer."), MessageButtons::Ok});
+        m_context.messages->show(this,
+                                 {QStringLiteral("Delete a golfer."),
+                                  QStringLiteral("Sorry, I could not find the golfer."), MessageButtons::Ok});
     }
     try {
         refillGolferLists();

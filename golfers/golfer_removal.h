@@ -4,8 +4,9 @@
 
 class DataControl;
 
-enum class GolferRemoval {
-    NotFound,         // no golfer of that name: nothing changed
+enum class GolferRemoval
+{
+    NotFound, // no golfer of that name: nothing changed
     RemovedWithRounds, // the golfer and every round under the name are gone
     RemovedKeptRounds, // another golfer of the same name still owns the rounds
 };

@@ -96,16 +96,18 @@ void frmViewPR::Form_Load()
     try {
         datgolf->refresh();
     } catch (const DatabaseError &error) {
-        m_context.messages->show(this, {windowTitle(), QStringLiteral("The rounds could not be read.\n%1")
-                                                           .arg(error.message()),
-                                        MessageButtons::Ok, MessageIcon::Critical});
+        m_context.messages->show(this,
+                                 {windowTitle(),
+                                  QStringLiteral("The rounds could not be read.\n%1").arg(error.message()),
+                                  MessageButtons::Ok, MessageIcon::Critical});
         return;
     }
     m_model = new RoundsTableModel(*datgolf, this);
     m_model->setBanding(palette().color(QPalette::Button));
     connect(m_model, &RoundsTableModel::readFailed, this, [this](const QString &why) {
-        m_context.messages->show(this, {windowTitle(), QStringLiteral("Some rounds could not be read.\n%1").arg(why),
-                                        MessageButtons::Ok, MessageIcon::Warning});
+        m_context.messages->show(this,
+                                 {windowTitle(), QStringLiteral("Some rounds could not be read.\n%1").arg(why),
+                                  MessageButtons::Ok, MessageIcon::Warning});
     });
     Grid1->setModel(m_model);
     setHeaders();

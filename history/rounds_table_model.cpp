@@ -17,8 +17,7 @@ RoundsTableModel::RoundsTableModel(DataControl &rounds, QObject *parent)
     : QAbstractTableModel(parent)
     , m_rounds(rounds)
     , m_columns(rounds.fieldNames())
-{
-}
+{ }
 
 int RoundsTableModel::rowCount(const QModelIndex &parent) const
 {

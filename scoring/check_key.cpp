@@ -38,8 +38,7 @@ EntryBox::EntryBox(QLineEdit *box, NextControl next, Beeper &beeper)
     , m_box(box)
     , m_next(std::move(next))
     , m_beeper(beeper)
-{
-}
+{ }
 
 void EntryBox::install(QLineEdit *box, NextControl next, Beeper &beeper)
 {

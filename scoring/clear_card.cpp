@@ -10,8 +10,7 @@
 
 namespace {
 
-template<typename Control>
-Control *find(QWidget *window, const QString &name)
+template<typename Control> Control *find(QWidget *window, const QString &name)
 {
     return window->findChild<Control *>(name);
 }

@@ -65,8 +65,10 @@ frmScoreround::frmScoreround(AppContext &context)
     for (int i = 0; i < 9; ++i) {
         QWidget *nextStroke = i < 8 ? static_cast<QWidget *>(card->txth1[i + 1]) : card->putts[0];
         QWidget *nextPutt = i < 8 ? static_cast<QWidget *>(card->putts[i + 1]) : cmdSave;
-        EntryBox::install(card->txth1[i], [nextStroke] { return nextStroke; }, *context.beeper);
-        EntryBox::install(card->putts[i], [nextPutt] { return nextPutt; }, *context.beeper);
+        EntryBox::install(
+            card->txth1[i], [nextStroke] { return nextStroke; }, *context.beeper);
+        EntryBox::install(
+            card->putts[i], [nextPutt] { return nextPutt; }, *context.beeper);
         connect(card->txth1[i], &QLineEdit::textChanged, this, &frmScoreround::add_score);
         connect(card->putts[i], &QLineEdit::textChanged, this, &frmScoreround::add_score);
     }
@@ -164,9 +166,9 @@ void frmScoreround::copyCourseParsInto(QStringList &record) const
     }
     record[round_layout::frontTotalEntry(round_layout::Par)] = course.value(frontTotalIndex(course_layout::Par));
     record[round_layout::backTotalEntry(round_layout::Par)] = course.value(backTotalIndex(course_layout::Par));
-    record[round_layout::roundTotalEntry(round_layout::Par)] =
-        text::plainNumber(text::leadingNumber(course.value(frontTotalIndex(course_layout::Par)))
-                          + text::leadingNumber(course.value(backTotalIndex(course_layout::Par))));
+    record[round_layout::roundTotalEntry(round_layout::Par)]
+        = text::plainNumber(text::leadingNumber(course.value(frontTotalIndex(course_layout::Par)))
+                            + text::leadingNumber(course.value(backTotalIndex(course_layout::Par))));
 }
 
 void frmScoreround::cboCourse_Click(int index)
@@ -272,9 +274,10 @@ void frmScoreround::cmdSave_Click()
             return;
         }
     } catch (const DatabaseError &error) {
-        m_context.messages->show(this, {QStringLiteral("Saving Round"),
-                                        QStringLiteral("The round was not saved.\n%1").arg(error.message()),
-                                        MessageButtons::Ok, MessageIcon::Critical});
+        m_context.messages->show(this,
+                                 {QStringLiteral("Saving Round"),
+                                  QStringLiteral("The round was not saved.\n%1").arg(error.message()),
+                                  MessageButtons::Ok, MessageIcon::Critical});
         return;
     }
     reset_round_record(m_context.state);

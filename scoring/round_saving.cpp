@@ -6,9 +6,10 @@
 
 bool save_round(DataControl &rounds, const QStringList &round_record, MessageBoxes &messages, QWidget *parent)
 {
-    const MessageAnswer answer =
-        messages.show(parent, {QStringLiteral("Saving Round"), QStringLiteral("Are you sure you want to save this round?"),
-                               MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
+    const MessageAnswer answer
+        = messages.show(parent,
+                        {QStringLiteral("Saving Round"), QStringLiteral("Are you sure you want to save this round?"),
+                         MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
     if (answer != MessageAnswer::Yes) {
         return false;
     }

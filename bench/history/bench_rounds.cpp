@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Bench bench;
-    const ScorebookSize size{50, 1000, 100000};
+    const ScorebookSize size {50, 1000, 100000};
     if (const QString failure = generateScorebook(bench.master, size); !failure.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;

@@ -21,10 +21,7 @@ private:
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    static void click(QWidget *window, const QString &name)
-    {
-        click(window->findChild<QAbstractButton *>(name));
-    }
+    static void click(QWidget *window, const QString &name) { click(window->findChild<QAbstractButton *>(name)); }
 
     static frmMain *startShown(TestProgram &program)
     {
@@ -39,8 +36,8 @@ private Q_SLOTS:
         TestProgram program;
         auto *main = static_cast<frmMain *>(program.startUp());
         QVERIFY(main->isReady());
-        QCOMPARE(program.soundCommands, (QStringList{"open", "PLAY", "PREV", "open"}));
-        QCOMPARE(program.soundsPlayed, QStringList{program.context.programFile("golfswng.wav")});
+        QCOMPARE(program.soundCommands, (QStringList {"open", "PLAY", "PREV", "open"}));
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("golfswng.wav")});
         QVERIFY(program.messages.shown.isEmpty());
         QVERIFY(main->findChild<QRadioButton *>(QStringLiteral("Option1_0"))->isChecked());
         QCOMPARE(main->windowTitle(), QStringLiteral(" Varnholt"));
@@ -60,7 +57,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("entries");
         QTest::newRow("none") << QStringList() << "designed text" << 0;
-        QTest::newRow("two") << QStringList{"Ann", "Bob"} << "Select Golfer" << 2;
+        QTest::newRow("two") << QStringList {"Ann", "Bob"} << "Select Golfer" << 2;
     }
     void golferListsFilledOnlyWhenGolfersExist()
     {
@@ -120,7 +117,7 @@ private Q_SLOTS:
         file.close();
         auto *main = static_cast<frmMain *>(program.startUp());
         QVERIFY(!main->isReady());
-        QCOMPARE(program.messages.titles(), QStringList{"Scorebook Cannot Be Used"});
+        QCOMPARE(program.messages.titles(), QStringList {"Scorebook Cannot Be Used"});
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }
@@ -133,11 +130,11 @@ private Q_SLOTS:
         click(main->findChild<QRadioButton *>(QStringLiteral("Option1_1")));
         main->play_swing();
         QVERIFY(program.soundsPlayed.isEmpty());
-        QCOMPARE(program.soundCommands.mid(4), (QStringList{"close", "PLAY", "PREV"}));
+        QCOMPARE(program.soundCommands.mid(4), (QStringList {"close", "PLAY", "PREV"}));
 
         main->Option1_Click(0);
         main->play_swing();
-        QCOMPARE(program.soundsPlayed, QStringList{program.context.programFile("golfswng.wav")});
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("golfswng.wav")});
     }
 
     void helpStartsAnotherCopyEachPress()
@@ -147,7 +144,7 @@ private Q_SLOTS:
         click(main, QStringLiteral("cmdHelp"));
         click(main, QStringLiteral("cmdHelp"));
         const QString viewer = program.context.programFile(QStringLiteral("teeguide"));
-        QCOMPARE(program.launcher.started, (QStringList{viewer, viewer}));
+        QCOMPARE(program.launcher.started, (QStringList {viewer, viewer}));
         QVERIFY(program.messages.shown.isEmpty());
         QVERIFY(main->isVisible());
 
@@ -204,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(about->bannerWidth(), 5988);
         QVERIFY(!about->isAnimating());
         QVERIFY(about->findChild<QWidget *>(QStringLiteral("imgBall"))->isHidden());
-        QCOMPARE(program.soundsPlayed, QStringList{program.context.programFile("cup.wav")});
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("cup.wav")});
     }
 
     void aboutPlaysEvenWithSoundOffAndRunsOnItsOwnTimer()
@@ -216,8 +213,7 @@ private Q_SLOTS:
         click(main, QStringLiteral("cmdAbout"));
         auto *about = qobject_cast<frmAbout *>(program.windows.loaded(QStringLiteral("frmAbout")));
         QTRY_VERIFY_WITH_TIMEOUT(!about->isAnimating(), 10000);
-        QCOMPARE(program.soundsPlayed, QStringList{program.context.programFile("cup.wav")});
-
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("cup.wav")});
     }
 
     void mainMenuMidAnimationClosesSilentlyAndReopeningRestarts()

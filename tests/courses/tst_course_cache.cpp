@@ -100,11 +100,11 @@ private Q_SLOTS:
         QVERIFY(golfers->atEnd());
 
         for (auto &list : courseLists) {
-            QCOMPARE(entries(&list), (QStringList{"Pine", "Oak", "Pine"}));
+            QCOMPARE(entries(&list), (QStringList {"Pine", "Oak", "Pine"}));
             QCOMPARE(list.currentText(), QStringLiteral("Select Course"));
         }
         for (auto &list : golferLists) {
-            QCOMPARE(entries(&list), (QStringList{"Jim", "Ann", "Jim"}));
+            QCOMPARE(entries(&list), (QStringList {"Jim", "Ann", "Jim"}));
         }
         QCOMPARE(golferLists[PickLists::Roster].currentText(), QStringLiteral("Select / Add Golfer"));
         QCOMPARE(golferLists[PickLists::ScoreCardGolfers].currentText(), QStringLiteral("Select Golfer"));
@@ -121,7 +121,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, backNine);
         SharedState state;
-        QStringList course = sampleCourse(QStringLiteral("Pine"), {3, 4, 5, 4, 4, 3, 5, 4, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4});
+        QStringList course
+            = sampleCourse(QStringLiteral("Pine"), {3, 4, 5, 4, 4, 3, 5, 4, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4});
         state.course_cache = {QStringList(), course};
         QWidget window;
         CardGrid card(CardGrid::Middle::EmptyBand, &window);

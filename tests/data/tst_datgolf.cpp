@@ -49,17 +49,17 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<int>("expectedRow"); // -1: not found
-        QTest::newRow("exact") << QStringList{"Anne Lee", "Bob"} << "Anne Lee" << 0;
-        QTest::newRow("case ignored") << QStringList{"Anne Lee", "Bob"} << "anne lee" << 0;
-        QTest::newRow("trailing blank counts") << QStringList{"Anne Lee"} << "Anne Lee " << -1;
-        QTest::newRow("stored twice ends on later") << QStringList{"Jim", "Bob", "JIM"} << "jim" << 2;
-        QTest::newRow("quote") << QStringList{"O'Brien", "OBrien"} << "O'Brien" << 0;
-        QTest::newRow("percent is no wildcard") << QStringList{"Al", "A%"} << "A%" << 1;
-        QTest::newRow("percent finds nothing else") << QStringList{"Al"} << "%" << -1;
-        QTest::newRow("underscore is no wildcard") << QStringList{"Ab", "A_"} << "A_" << 1;
-        QTest::newRow("star and question mark") << QStringList{"Abc", "A*?"} << "A*?" << 1;
-        QTest::newRow("bracket and hash") << QStringList{"A1", "[A]#"} << "[A]#" << 1;
-        QTest::newRow("accented letters") << QStringList{"Émile"} << "émile" << 0;
+        QTest::newRow("exact") << QStringList {"Anne Lee", "Bob"} << "Anne Lee" << 0;
+        QTest::newRow("case ignored") << QStringList {"Anne Lee", "Bob"} << "anne lee" << 0;
+        QTest::newRow("trailing blank counts") << QStringList {"Anne Lee"} << "Anne Lee " << -1;
+        QTest::newRow("stored twice ends on later") << QStringList {"Jim", "Bob", "JIM"} << "jim" << 2;
+        QTest::newRow("quote") << QStringList {"O'Brien", "OBrien"} << "O'Brien" << 0;
+        QTest::newRow("percent is no wildcard") << QStringList {"Al", "A%"} << "A%" << 1;
+        QTest::newRow("percent finds nothing else") << QStringList {"Al"} << "%" << -1;
+        QTest::newRow("underscore is no wildcard") << QStringList {"Ab", "A_"} << "A_" << 1;
+        QTest::newRow("star and question mark") << QStringList {"Abc", "A*?"} << "A*?" << 1;
+        QTest::newRow("bracket and hash") << QStringList {"A1", "[A]#"} << "[A]#" << 1;
+        QTest::newRow("accented letters") << QStringList {"Émile"} << "émile" << 0;
     }
     void findByName()
     {
@@ -117,7 +117,7 @@ private Q_SLOTS:
         for (writer->moveFirst(); !writer->atEnd(); writer->moveNext()) {
             seen.append(writer->field(QStringLiteral("golfer_name")));
         }
-        QCOMPARE(seen, QStringList{"Ann"});
+        QCOMPARE(seen, QStringList {"Ann"});
         QCOMPARE(other->recordCount(), 0);
         other->refresh();
         QCOMPARE(other->recordCount(), 1);
@@ -152,7 +152,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(DatabaseError, golfers->field(QStringLiteral("golfer_name")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, golfers->setField(QStringLiteral("golfer_name"), QStringLiteral("x")));
         golfers->addNew();
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, golfers->setField(QStringLiteral("no_such_field"), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 golfers->setField(QStringLiteral("no_such_field"), QStringLiteral("x")));
 
         // A change that fails midway stores nothing of itself.
         QVERIFY_THROWS_EXCEPTION(DatabaseError, golfers->inTransaction([&] {

@@ -64,13 +64,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("average");
         QTest::addColumn<QString>("total");
-        QTest::newRow("zero") << 0.0 << "0" << "0.00" << "0";
-        QTest::newRow("whole") << 84.0 << "84" << "84.00" << "84";
-        QTest::newRow("fraction") << 4.333333 << "4.333333" << "4.33" << "4";
-        QTest::newRow("half rounds up") << 3.125 << "3.125" << "3.13" << "3";
-        QTest::newRow("grouping") << 12345.0 << "12345" << "12345.00" << "12,345";
-        QTest::newRow("million") << 1234567.6 << "1234567.6" << "1234567.60" << "1,234,568";
-        QTest::newRow("negative") << -3.0 << "-3" << "-3.00" << "-3";
+        QTest::newRow("zero") << 0.0 << "0"
+                              << "0.00"
+                              << "0";
+        QTest::newRow("whole") << 84.0 << "84"
+                               << "84.00"
+                               << "84";
+        QTest::newRow("fraction") << 4.333333 << "4.333333"
+                                  << "4.33"
+                                  << "4";
+        QTest::newRow("half rounds up") << 3.125 << "3.125"
+                                        << "3.13"
+                                        << "3";
+        QTest::newRow("grouping") << 12345.0 << "12345"
+                                  << "12345.00"
+                                  << "12,345";
+        QTest::newRow("million") << 1234567.6 << "1234567.6"
+                                 << "1234567.60"
+                                 << "1,234,568";
+        QTest::newRow("negative") << -3.0 << "-3"
+                                  << "-3.00"
+                                  << "-3";
     }
     void formats()
     {

@@ -25,7 +25,8 @@ private:
                 program.addGolfer(golfer);
             }
             for (const QString &owner : roundOwners) {
-                program.addRound({{QStringLiteral("golfer_name"), owner}, {QStringLiteral("total"), QStringLiteral("80")}});
+                program.addRound(
+                    {{QStringLiteral("golfer_name"), owner}, {QStringLiteral("total"), QStringLiteral("80")}});
             }
             program.startUp();
             window = static_cast<frmGolfer *>(program.windows.show(QStringLiteral("frmGolfer")));
@@ -84,7 +85,7 @@ private Q_SLOTS:
         Roster roster;
         roster.type(typed);
         roster.press("cmdSaveName");
-        QCOMPARE(roster.stored(QStringLiteral("golfers")), accepted ? QStringList{typed} : QStringList());
+        QCOMPARE(roster.stored(QStringLiteral("golfers")), accepted ? QStringList {typed} : QStringList());
         if (accepted) {
             QVERIFY(roster.program.messages.shown.isEmpty());
             QCOMPARE(roster.name->currentText(), QStringLiteral("Select / Add Golfer"));
@@ -102,7 +103,7 @@ private Q_SLOTS:
             roster.type(QStringLiteral("Jim"));
             roster.press("cmdSaveName");
         }
-        const QStringList expected{"Ann", "Jim", "Jim"};
+        const QStringList expected {"Ann", "Jim", "Jim"};
         QCOMPARE(roster.listed(PickLists::Roster), expected);
         QCOMPARE(roster.listed(PickLists::ScoreCardGolfers), expected);
         QCOMPARE(roster.listed(PickLists::StatisticsGolfers), expected);
@@ -117,19 +118,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("roundsLeft");
         QTest::addColumn<bool>("notFound");
         QTest::newRow("case and blanks ignored for rounds")
-            << QStringList{"Jim", "Ann"} << QStringList{"Jim", "JIM", "Jim ", " jim", "Ann", "Jimmy"} << "jim"
-            << QStringList{"Ann"} << QStringList{"Ann", "Jimmy"} << false;
-        QTest::newRow("not found keeps the rounds")
-            << QStringList{"Jim"} << QStringList{"Jim"} << "Jim " << QStringList{"Jim"} << QStringList{"Jim"} << true;
+            << QStringList {"Jim", "Ann"} << QStringList {"Jim", "JIM", "Jim ", " jim", "Ann", "Jimmy"} << "jim"
+            << QStringList {"Ann"} << QStringList {"Ann", "Jimmy"} << false;
+        QTest::newRow("not found keeps the rounds") << QStringList {"Jim"} << QStringList {"Jim"} << "Jim "
+                                                    << QStringList {"Jim"} << QStringList {"Jim"} << true;
         QTest::newRow("the later of two is deleted, rounds kept for the other")
-            << QStringList{"Jim", "Ann", "JIM"} << QStringList{"Jim"} << "Jim" << QStringList{"Jim", "Ann"}
-            << QStringList{"Jim"} << false;
-        QTest::newRow("quote") << QStringList{"O'Brien", "OBrien"} << QStringList{"O'Brien", "OBrien"} << "O'Brien"
-                               << QStringList{"OBrien"} << QStringList{"OBrien"} << false;
-        QTest::newRow("wildcards are letters") << QStringList{"A%", "Al", "A_"} << QStringList{"Al", "A%"} << "A%"
-                                               << QStringList{"Al", "A_"} << QStringList{"Al"} << false;
-        QTest::newRow("no rounds at all") << QStringList{"Ann"} << QStringList() << "Ann" << QStringList()
-                                          << QStringList() << false;
+            << QStringList {"Jim", "Ann", "JIM"} << QStringList {"Jim"} << "Jim" << QStringList {"Jim", "Ann"}
+            << QStringList {"Jim"} << false;
+        QTest::newRow("quote") << QStringList {"O'Brien", "OBrien"} << QStringList {"O'Brien", "OBrien"} << "O'Brien"
+                               << QStringList {"OBrien"} << QStringList {"OBrien"} << false;
+        QTest::newRow("wildcards are letters") << QStringList {"A%", "Al", "A_"} << QStringList {"Al", "A%"} << "A%"
+                                               << QStringList {"Al", "A_"} << QStringList {"Al"} << false;
+        QTest::newRow("no rounds at all")
+            << QStringList {"Ann"} << QStringList() << "Ann" << QStringList() << QStringList() << false;
     }
     void deleteGolferAndRounds()
     {
@@ -146,8 +147,9 @@ private Q_SLOTS:
 
         const MessageRequest &question = roster.program.messages.shown.at(0);
         QCOMPARE(question.title, QStringLiteral(" Delete a Golfer and all thier Rounds? "));
-        QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this golfer?\r\n"
-                                               "All rounds for this golfer will be deleted also."));
+        QCOMPARE(question.text,
+                 QStringLiteral("Are you sure you want to delete this golfer?\r\n"
+                                "All rounds for this golfer will be deleted also."));
         QCOMPARE(question.defaultButton, MessageAnswer::No);
         QCOMPARE(roster.program.messages.shown.size(), notFound ? 2 : 1);
         if (notFound) {
@@ -166,8 +168,8 @@ private Q_SLOTS:
         roster.program.messages.answers = {MessageAnswer::No};
         roster.type(QStringLiteral("Jim"));
         roster.press("cmdDeleteGolfer");
-        QCOMPARE(roster.stored(QStringLiteral("golfers")), QStringList{"Jim"});
-        QCOMPARE(roster.stored(QStringLiteral("rounds")), QStringList{"Jim"});
+        QCOMPARE(roster.stored(QStringLiteral("golfers")), QStringList {"Jim"});
+        QCOMPARE(roster.stored(QStringLiteral("rounds")), QStringList {"Jim"});
         QCOMPARE(roster.name->currentText(), QStringLiteral("Jim"));
     }
 
@@ -182,7 +184,7 @@ private Q_SLOTS:
         roster.press("cmdDeleteGolfer");
         QCOMPARE(roster.program.messages.shown.size(), 2);
         QVERIFY(roster.program.messages.shown[1].text.startsWith(QLatin1String("Nothing was deleted.")));
-        QCOMPARE(roster.stored(QStringLiteral("golfers")), QStringList{"Jim"});
+        QCOMPARE(roster.stored(QStringLiteral("golfers")), QStringList {"Jim"});
         QCOMPARE(roster.name->currentText(), QStringLiteral("Jim"));
     }
 

@@ -62,9 +62,9 @@ private Q_SLOTS:
         addRounds(program, 1);
         frmViewPR *window = open(program);
         QCOMPARE(window->windowTitle(), QStringLiteral(" Prior Round Played"));
-        const QHash<int, QString> headers = {{2, "Name"}, {3, "Course"}, {4, "Date"}, {5, " 1"},   {13, " 9"},
-                                             {14, "OUT"}, {15, " 10"},   {23, " 18"}, {24, "IN"}, {25, "TOT"},
-                                             {26, "p1"},  {67, "puttot"}};
+        const QHash<int, QString> headers
+            = {{2, "Name"}, {3, "Course"}, {4, "Date"}, {5, " 1"},   {13, " 9"}, {14, "OUT"},
+               {15, " 10"}, {23, " 18"},   {24, "IN"},  {25, "TOT"}, {26, "p1"}, {67, "puttot"}};
         for (auto header = headers.cbegin(); header != headers.cend(); ++header) {
             QCOMPARE(window->headerText(header.key()), header.value());
         }
@@ -72,7 +72,8 @@ private Q_SLOTS:
             QCOMPARE(window->columnWidth(hidden), 0);
         }
         const QFontMetrics metrics(window->findChild<QTableView *>()->font());
-        QCOMPARE(window->columnWidth(3), int(std::lround(metrics.horizontalAdvance(QStringLiteral("Zudadaz Ererod")) * 1.4)));
+        QCOMPARE(window->columnWidth(3),
+                 int(std::lround(metrics.horizontalAdvance(QStringLiteral("Zudadaz Ererod")) * 1.4)));
         QCOMPARE(window->columnWidth(25), int(std::lround(metrics.horizontalAdvance(QStringLiteral("Total")) * 1.4)));
         QVERIFY(window->columnWidth(2) > 0);
         // The visible hole, nine and round columns show the stored values.
@@ -104,9 +105,9 @@ private Q_SLOTS:
     void manyRoundsAreReadOnlyAsFarAsShown()
     {
         TestProgram program;
-        program.changeFromOutside(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
-            "INSERT INTO rounds (golfer_name, total) SELECT 'Golfer ' || i, 80 FROM n"));
+        program.changeFromOutside(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+                           "INSERT INTO rounds (golfer_name, total) SELECT 'Golfer ' || i, 80 FROM n"));
         frmViewPR *window = open(program);
         QAbstractItemModel *model = window->findChild<QTableView *>()->model();
         QCOMPARE(model->rowCount(), 5000);

@@ -33,8 +33,7 @@ struct Card
         }
     }
 
-    template<typename Control = QWidget>
-    Control *find(const QString &name) const
+    template<typename Control = QWidget> Control *find(const QString &name) const
     {
         auto *control = window->findChild<Control *>(name);
         if (!control) {
@@ -42,7 +41,10 @@ struct Card
         }
         return control;
     }
-    QLineEdit *box(const char *row, int i) const { return find<QLineEdit>(QStringLiteral("%1_%2").arg(QLatin1String(row)).arg(i)); }
+    QLineEdit *box(const char *row, int i) const
+    {
+        return find<QLineEdit>(QStringLiteral("%1_%2").arg(QLatin1String(row)).arg(i));
+    }
     QString cell(const QString &name) const { return find<QLabel>(name)->text(); }
 
     void choose(const char *list, int index)
@@ -51,7 +53,10 @@ struct Card
         combo->setCurrentIndex(index);
         Q_EMIT combo->activated(index);
     }
-    void press(const char *button) { QTest::mouseClick(find<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton); }
+    void press(const char *button)
+    {
+        QTest::mouseClick(find<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
 
     // Types into the box that has the focus, then Enter, as on the keyboard.
     void typeAndEnter(const QString &keys)
@@ -129,7 +134,7 @@ private Q_SLOTS:
 
         card.find<QLineEdit>(QStringLiteral("txtDate"))->setText(QStringLiteral("5/30/2026"));
         card.press("cmdSave");
-        QCOMPARE(card.program.messages.titles(), QStringList{"Saving Round"});
+        QCOMPARE(card.program.messages.titles(), QStringList {"Saving Round"});
         QCOMPARE(card.roundCount(), 1);
 
         const auto round = card.lastRound();
@@ -142,9 +147,9 @@ private Q_SLOTS:
             QCOMPARE(round[holeField("p", hole)], QString::number(Pars18[hole - 1]));
             QCOMPARE(round[holeField("put", hole)], QString::number(hole <= 9 ? frontPutts[i] : backPutts[i]));
         }
-        const QHash<QString, QString> totals = {{"f9", "37"},  {"b9", "36"},  {"total", "73"},  {"pf9", "36"},
-                                                {"pb9", "36"}, {"ptot", "72"}, {"putf9", "17"}, {"putb9", "18"},
-                                                {"puttot", "35"}};
+        const QHash<QString, QString> totals
+            = {{"f9", "37"},   {"b9", "36"},    {"total", "73"}, {"pf9", "36"},   {"pb9", "36"},
+               {"ptot", "72"}, {"putf9", "17"}, {"putb9", "18"}, {"puttot", "35"}};
         for (auto total = totals.cbegin(); total != totals.cend(); ++total) {
             QCOMPARE(round[total.key()], total.value());
         }
@@ -195,12 +200,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("digit") << int(Qt::Key_7) << "7" << "57" << 0;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << "" << "" << 0;
-        QTest::newRow("letter") << int(Qt::Key_A) << "a" << "5" << 1;
-        QTest::newRow("space") << int(Qt::Key_Space) << " " << "5" << 1;
-        QTest::newRow("minus") << int(Qt::Key_Minus) << "-" << "5" << 1;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << "" << "5" << 1;
+        QTest::newRow("digit") << int(Qt::Key_7) << "7"
+                               << "57" << 0;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << ""
+                                   << "" << 0;
+        QTest::newRow("letter") << int(Qt::Key_A) << "a"
+                                << "5" << 1;
+        QTest::newRow("space") << int(Qt::Key_Space) << " "
+                               << "5" << 1;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << "-"
+                               << "5" << 1;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << ""
+                                << "5" << 1;
     }
     void keys()
     {
@@ -249,9 +260,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("nineTotal");
-        QTest::newRow("digit then letter") << "5x" << "5";
-        QTest::newRow("letter then digit") << "x5" << "0";
-        QTest::newRow("blank inside") << "1 2" << "12";
+        QTest::newRow("digit then letter") << "5x"
+                                           << "5";
+        QTest::newRow("letter then digit") << "x5"
+                                           << "0";
+        QTest::newRow("blank inside") << "1 2"
+                                      << "12";
     }
     void totalsCountByTheLeadingNumberAndNeverWrap()
     {
@@ -283,8 +297,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("score");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no course") << false << true << true << " ERROR - No Course Selected" << "You must select a Course";
-        QTest::newRow("no golfer") << true << false << true << " ERROR - No Golfer Selected" << "You must select a Golfer";
+        QTest::newRow("no course") << false << true << true << " ERROR - No Course Selected"
+                                   << "You must select a Course";
+        QTest::newRow("no golfer") << true << false << true << " ERROR - No Golfer Selected"
+                                   << "You must select a Golfer";
         QTest::newRow("no score") << true << true << false << " ERROR - No Score Entered"
                                   << "You must enter a score to save";
     }

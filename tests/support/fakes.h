@@ -40,8 +40,7 @@ class FakeSoundDevice : public SoundDevice
 public:
     explicit FakeSoundDevice(QStringList *log)
         : m_log(log)
-    {
-    }
+    { }
     void command(const QString &word) override
     {
         if (word.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0) {
