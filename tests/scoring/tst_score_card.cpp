@@ -160,6 +160,21 @@ private Q_SLOTS:
         QCOMPARE(card.program.context.state.round_record, QStringList(67, QStringLiteral("0")));
     }
 
+    void keyboardAlone()
+    {
+        Card card;
+        card.program.messages.answers = {MessageAnswer::Yes};
+        card.find<QWidget>(QStringLiteral("cboCourse"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), card.find<QWidget>(QStringLiteral("cboPlayer")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(card.find<QLineEdit>(QStringLiteral("txtName"))->text(), QStringLiteral("Ann"));
+        card.typeNine({4, 4, 4, 4, 4, 4, 4, 4, 4}, {2, 2, 2, 2, 2, 2, 2, 2, 2});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(card.lastRound()["course_name"], QStringLiteral("Pine Hills"));
+        QCOMPARE(card.lastRound()["puttot"], QStringLiteral("18"));
+    }
+
     void nineHoleRoundAndTwoRoundsInARow()
     {
         Card card;
