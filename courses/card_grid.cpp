@@ -1,5 +1,6 @@
 #include "courses/card_grid.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,16 @@ QString cardStyleSheet()
         "[cardColour=\"band\"] { background: rgb(0,192,0); }"
         "[cardColour=\"entry\"] { background: rgb(255,255,240); color: rgb(0,0,0); }"
         "[cardColour=\"total\"] { background: rgb(255,255,240); color: rgb(0,0,128); font-weight: bold; }");
+}
+
+QString nineSwitchCaption(bool backNineShown)
+{
+    return backNineShown ? QStringLiteral("&Front Nine") : QStringLiteral("&Back Nine");
+}
+
+bool showsBackNine(const QAbstractButton *nineSwitch)
+{
+    return nineSwitch->text() != nineSwitchCaption(false);
 }
 
 QString cardArrayName(const char *array, int index)

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAbstractButton;
 class QGridLayout;
 
 // The colours of the card rows (background / text), as on the paper card.
@@ -77,6 +78,14 @@ private:
     QGridLayout *m_grid;
     bool m_backNine = false;
 };
+
+// The nine switch's caption alone tells which nine a window shows: "&Back Nine"
+// while the front nine is shown, "&Front Nine" while the back nine is.
+QString nineSwitchCaption(bool backNineShown);
+bool showsBackNine(const QAbstractButton *nineSwitch);
+
+// The size of the picture strips above a card.
+constexpr QSize PictureStripSize(240, 56);
 
 // The name of element i of a card array: "txth1_4".
 QString cardArrayName(const char *array, int index);

@@ -17,21 +17,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString BackNineCaption = QStringLiteral("&Back Nine");
-const QString FrontNineCaption = QStringLiteral("&Front Nine");
-constexpr QSize AdSize(240, 56);
-
-} // namespace
-
 frmCourse::frmCourse(AppContext &context)
     : FormWindow(context, QStringLiteral("frmCourse"))
-    , imgAd1(new PictureBox(QStringLiteral("imgAd1"), AdSize, this))
-    , imgAd2(new PictureBox(QStringLiteral("imgAd2"), AdSize, this))
+    , imgAd1(new PictureBox(QStringLiteral("imgAd1"), PictureStripSize, this))
+    , imgAd2(new PictureBox(QStringLiteral("imgAd2"), PictureStripSize, this))
     , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
     , card(new CardGrid(CardGrid::Middle::EmptyBand, this))
-    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), BackNineCaption,
+    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), nineSwitchCaption(false),
                          QStringLiteral(" View the Back Nine Information ")))
     , cmdNewCourseInfo(makeButton(this, QStringLiteral("cmdNewCourseInfo"),
                                   QStringLiteral("&Enter New or Edit a Course"),
@@ -97,12 +89,12 @@ void frmCourse::Form_Activate()
 
 bool frmCourse::backNineShown() const
 {
-    return cmdNine->text() != BackNineCaption;
+    return showsBackNine(cmdNine);
 }
 
 void frmCourse::showNine(bool backNine)
 {
-    cmdNine->setText(backNine ? FrontNineCaption : BackNineCaption);
+    cmdNine->setText(nineSwitchCaption(backNine));
     card->showNine(backNine);
     if (backNine) {
         fill_back_card(this, m_context.state, m_context.state.course_index);

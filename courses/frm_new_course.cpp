@@ -58,7 +58,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     , txtNewName(new QLineEdit(this))
     , cboName(makePickList(this, QStringLiteral("cboName"), PickLists::coursePrompt()))
     , fraf9(new QGroupBox(this))
-    , cmdf9(makeButton(this, QStringLiteral("cmdf9"), QStringLiteral("&Back Nine")))
+    , cmdf9(makeButton(this, QStringLiteral("cmdf9"), nineSwitchCaption(false)))
     , cmdSaveData(makeButton(this, QStringLiteral("cmdSaveData"), QStringLiteral("&Save Course")))
     , cmdViewCourse(makeButton(this, QStringLiteral("cmdViewCourse"), QStringLiteral("&View Course")))
     , cmdMainMenu(makeButton(this, QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu")))
@@ -343,7 +343,7 @@ void frmNewCourse::cboName_Click(int index)
 
 bool frmNewCourse::backNineShown() const
 {
-    return cmdf9->text() != QLatin1String("&Back Nine");
+    return showsBackNine(cmdf9);
 }
 
 void frmNewCourse::cmdf9_Click()

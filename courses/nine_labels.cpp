@@ -1,5 +1,6 @@
 #include "courses/nine_labels.h"
 
+#include "courses/card_grid.h"
 #include "courses/frm_new_course.h"
 
 #include <QGroupBox>
@@ -17,7 +18,7 @@ void labelNine(frmNewCourse &editor, bool backNine)
     const int firstHole = backNine ? 10 : 1;
     const QString nine = backNine ? QStringLiteral("Back nine") : QStringLiteral("Front nine");
     editor.fraf9->setTitle(backNine ? QStringLiteral("Back Nine") : QStringLiteral("Front Nine"));
-    editor.cmdf9->setText(backNine ? QStringLiteral("&Front Nine") : QStringLiteral("&Back Nine"));
+    editor.cmdf9->setText(nineSwitchCaption(backNine));
     for (int row = 0; row < 9; ++row) {
         editor.lblHoles[row]->setText(QString::number(firstHole + row));
     }

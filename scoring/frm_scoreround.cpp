@@ -25,14 +25,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString BackNineCaption = QStringLiteral("&Back Nine");
-const QString FrontNineCaption = QStringLiteral("&Front Nine");
-constexpr QSize PictureStripSize(240, 56);
-
-} // namespace
-
 frmScoreround::frmScoreround(AppContext &context)
     : FormWindow(context, QStringLiteral("frmScoreround"))
     , imgAd1(new PictureBox(QStringLiteral("imgAd1"), PictureStripSize, this))
@@ -42,7 +34,7 @@ frmScoreround::frmScoreround(AppContext &context)
     , lblDate(new QLabel(QStringLiteral("DATE:"), this))
     , txtDate(new QLineEdit(this))
     , card(new CardGrid(CardGrid::Middle::ScoreRows, this))
-    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), BackNineCaption,
+    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), nineSwitchCaption(false),
                          QStringLiteral(" Enter your score on the Back Nine ")))
     , cmdViewPR(makeButton(this, QStringLiteral("cmdViewPR"), QStringLiteral("&View Prior Rounds"),
                            QStringLiteral(" Show all rounds entered to date ")))
@@ -144,14 +136,14 @@ void frmScoreround::Form_Activate()
 
 bool frmScoreround::backNineShown() const
 {
-    return cmdNine->text() != BackNineCaption;
+    return showsBackNine(cmdNine);
 }
 
 void frmScoreround::showFrontNineOfNewCourse()
 {
     // The course rows about to be filled are holes 1 to 9: show them as such.
     // Nothing of the card is stored, as it belonged to the course left behind.
-    cmdNine->setText(BackNineCaption);
+    cmdNine->setText(nineSwitchCaption(false));
     card->showNine(false);
     restore_front_nine(*card, m_context.state.round_record);
 }
@@ -197,14 +189,14 @@ void frmScoreround::cmdNine_Click()
 {
     SharedState &state = m_context.state;
     if (!backNineShown()) {
-        cmdNine->setText(FrontNineCaption);
+        cmdNine->setText(nineSwitchCaption(true));
         store_front_nine(*card, state.round_record);
         card->showNine(true);
         fill_back_card(this, state, state.course_index);
         restore_back_nine(*card, state.round_record);
     } else {
         store_back_nine(*card, state.round_record);
-        cmdNine->setText(BackNineCaption);
+        cmdNine->setText(nineSwitchCaption(false));
         card->showNine(false);
         fill_front_card(this, state, state.course_index);
         restore_front_nine(*card, state.round_record);
