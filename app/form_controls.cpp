@@ -7,13 +7,24 @@
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
+    setUpButton(button, name, caption, tip);
+    return button;
+}
+
+void setUpButton(QPushButton *button, const QString &name, const QString &caption, const QString &tip)
+{
     button->setObjectName(name);
     button->setToolTip(tip);
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    setCaption(button, caption);
     button->setMinimumHeight(32);
     button->setAutoDefault(true);
-    return button;
+}
+
+void setCaption(QAbstractButton *button, const QString &caption)
+{
+    button->setText(caption);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
 }
 
 QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
@@ -22,6 +33,9 @@ QComboBox *makePickList(QWidget *parent, const QString &name, const QString &pro
     list->setObjectName(name);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    // The typed text is stored or searched as it stands: completing it from the
+    // list would turn "Pat" into "Patricia" behind the user's back.
+    list->setCompleter(nullptr);
     list->setAccessibleName(prompt);
     list->setMinimumContentsLength(24);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

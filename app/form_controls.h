@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QComboBox;
 class QPushButton;
 class QWidget;
@@ -11,6 +12,13 @@ class QWidget;
 // A button with its name, caption (with its & mnemonic) and tooltip. Enter
 // presses it when it has the focus, so the Enter flow of the entry boxes goes on.
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});
+
+// Gives a button made elsewhere (a subclass) the same set-up as makeButton.
+void setUpButton(QPushButton *button, const QString &name, const QString &caption, const QString &tip);
+
+// Changes a caption and the accessible name with it, so a screen reader
+// announces what the button now says.
+void setCaption(QAbstractButton *button, const QString &caption);
 
 // A pick-list: its text can be typed or show the prompt, typed text never
 // becomes an entry, and a screen reader announces it by its prompt. Only the

@@ -13,7 +13,8 @@ class QWidget;
 enum class MessageButtons
 {
     Ok,
-    YesNo
+    YesNo,
+    RetryCancel
 };
 enum class MessageIcon
 {
@@ -27,7 +28,9 @@ enum class MessageAnswer
 {
     Ok,
     Yes,
-    No
+    No,
+    Retry,
+    Cancel
 };
 
 struct MessageRequest

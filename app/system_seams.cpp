@@ -22,6 +22,12 @@ MessageAnswer QtMessageBoxes::show(QWidget *parent, const MessageRequest &reques
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
+    if (request.buttons == MessageButtons::RetryCancel) {
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(request.defaultButton == MessageAnswer::Cancel ? QMessageBox::Cancel : QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return MessageAnswer::Ok;

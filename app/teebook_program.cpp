@@ -1,5 +1,6 @@
 #include "app/teebook_program.h"
 
+#include "app/busy_question.h"
 #include "app/frm_main.h"
 #include "app/teebook_style.h"
 #include "app/window_catalog.h"
@@ -18,10 +19,14 @@ TeebookProgram::TeebookProgram(const QString &programDir)
     m_context.makeSoundDevice = [] { return std::make_unique<WaveSoundDevice>(); };
     m_context.windows = m_windows.get();
     registerWindows(m_context);
+    askWhenScorebookBusy(m_messages);
     qApp->setStyleSheet(teebookStyleSheet());
 }
 
-TeebookProgram::~TeebookProgram() = default;
+TeebookProgram::~TeebookProgram()
+{
+    stopAskingWhenScorebookBusy();
+}
 
 bool TeebookProgram::start()
 {

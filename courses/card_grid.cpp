@@ -60,16 +60,6 @@ QString cardStyleSheet()
         "[cardColour=\"total\"] { background: rgb(255,255,240); color: rgb(0,0,128); font-weight: bold; }");
 }
 
-QString nineSwitchCaption(bool backNineShown)
-{
-    return backNineShown ? QStringLiteral("&Front Nine") : QStringLiteral("&Back Nine");
-}
-
-bool showsBackNine(const QAbstractButton *nineSwitch)
-{
-    return nineSwitch->text() != nineSwitchCaption(false);
-}
-
 QString cardArrayName(const char *array, int index)
 {
     return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);

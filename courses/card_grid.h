@@ -79,11 +79,6 @@ private:
     bool m_backNine = false;
 };
 
-// The nine switch's caption alone tells which nine a window shows: "&Back Nine"
-// while the front nine is shown, "&Front Nine" while the back nine is.
-QString nineSwitchCaption(bool backNineShown);
-bool showsBackNine(const QAbstractButton *nineSwitch);
-
 // The size of the picture strips above a card.
 constexpr QSize PictureStripSize(240, 56);
 

@@ -7,6 +7,7 @@
 #include "courses/card_fill.h"
 #include "courses/card_grid.h"
 #include "courses/course_layout.h"
+#include "courses/nine_switch.h"
 #include "data/list_loaders.h"
 #include "data/text_rules.h"
 #include "scoring/clear_card.h"
@@ -23,8 +24,7 @@ frmCourse::frmCourse(AppContext &context)
     , imgAd2(new PictureBox(QStringLiteral("imgAd2"), PictureStripSize, this))
     , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
     , card(new CardGrid(CardGrid::Middle::EmptyBand, this))
-    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), nineSwitchCaption(false),
-                         QStringLiteral(" View the Back Nine Information ")))
+    , cmdNine(new NineSwitch(this, QStringLiteral("cmdNine"), QStringLiteral(" View the Back Nine Information ")))
     , cmdNewCourseInfo(makeButton(this, QStringLiteral("cmdNewCourseInfo"),
                                   QStringLiteral("&Enter New or Edit a Course"),
                                   QStringLiteral(" Enter a New Course or Edit an Existing Course ")))
@@ -89,12 +89,12 @@ void frmCourse::Form_Activate()
 
 bool frmCourse::backNineShown() const
 {
-    return showsBackNine(cmdNine);
+    return cmdNine->backNineShown();
 }
 
 void frmCourse::showNine(bool backNine)
 {
-    cmdNine->setText(nineSwitchCaption(backNine));
+    cmdNine->setBackNineShown(backNine);
     card->showNine(backNine);
     if (backNine) {
         fill_back_card(this, m_context.state, m_context.state.course_index);

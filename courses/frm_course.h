@@ -2,6 +2,8 @@
 
 #include "app/form_window.h"
 
+class NineSwitch;
+
 class CardGrid;
 class QComboBox;
 class PictureBox;
@@ -36,7 +38,7 @@ private:
     PictureBox *imgAd2;
     QComboBox *cboCourse;
     CardGrid *card;
-    QPushButton *cmdNine;
+    NineSwitch *cmdNine;
     QPushButton *cmdNewCourseInfo;
     QPushButton *cmdExit;
     QPushButton *cmdHelp;

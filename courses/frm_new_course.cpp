@@ -58,7 +58,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     , txtNewName(new QLineEdit(this))
     , cboName(makePickList(this, QStringLiteral("cboName"), PickLists::coursePrompt()))
     , fraf9(new QGroupBox(this))
-    , cmdf9(makeButton(this, QStringLiteral("cmdf9"), nineSwitchCaption(false)))
+    , cmdf9(new NineSwitch(this, QStringLiteral("cmdf9")))
     , cmdSaveData(makeButton(this, QStringLiteral("cmdSaveData"), QStringLiteral("&Save Course")))
     , cmdViewCourse(makeButton(this, QStringLiteral("cmdViewCourse"), QStringLiteral("&View Course")))
     , cmdMainMenu(makeButton(this, QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu")))
@@ -95,7 +95,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     body->addWidget(makeGrid(), 1);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {cmdf9, cmdSaveData, cmdViewCourse, cmdMainMenu}) {
+    for (QPushButton *button : {static_cast<QPushButton *>(cmdf9), cmdSaveData, cmdViewCourse, cmdMainMenu}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -304,7 +304,11 @@ void frmNewCourse::Form_Load()
     showHelpPicture();
     // A new course starts with its name.
     txtNewName->setFocus(Qt::OtherFocusReason);
-    datgolf->refresh();
+    try {
+        datgolf->refresh();
+    } catch (const DatabaseError &error) {
+        m_context.messages->show(this, {windowTitle(), error.message(), MessageButtons::Ok, MessageIcon::Critical});
+    }
     load_course_lists(m_context.state, m_context.pickLists);
 }
 
@@ -343,7 +347,7 @@ void frmNewCourse::cboName_Click(int index)
 
 bool frmNewCourse::backNineShown() const
 {
-    return showsBackNine(cmdf9);
+    return cmdf9->backNineShown();
 }
 
 void frmNewCourse::cmdf9_Click()

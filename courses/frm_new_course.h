@@ -2,6 +2,7 @@
 
 #include "app/form_window.h"
 #include "courses/course_layout.h"
+#include "courses/nine_switch.h"
 
 #include <array>
 #include <memory>
@@ -52,7 +53,7 @@ public:
     std::array<QLabel *, 9> lblHoles {}; // lblH1 .. lblH9
     std::array<QLineEdit *, 10> yb1 {}, yw1 {}, yr1 {}, p1 {};
     std::array<QLineEdit *, 9> h1 {};
-    QPushButton *cmdf9;
+    NineSwitch *cmdf9;
     QPushButton *cmdSaveData;
     QPushButton *cmdViewCourse;
     QPushButton *cmdMainMenu;

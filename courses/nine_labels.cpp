@@ -2,6 +2,7 @@
 
 #include "courses/card_grid.h"
 #include "courses/frm_new_course.h"
+#include "courses/nine_switch.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +19,7 @@ void labelNine(frmNewCourse &editor, bool backNine)
     const int firstHole = backNine ? 10 : 1;
     const QString nine = backNine ? QStringLiteral("Back nine") : QStringLiteral("Front nine");
     editor.fraf9->setTitle(backNine ? QStringLiteral("Back Nine") : QStringLiteral("Front Nine"));
-    editor.cmdf9->setText(nineSwitchCaption(backNine));
+    editor.cmdf9->setBackNineShown(backNine);
     for (int row = 0; row < 9; ++row) {
         editor.lblHoles[row]->setText(QString::number(firstHole + row));
     }

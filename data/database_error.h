@@ -20,5 +20,9 @@ private:
     QString m_message;
 };
 
-// Turns an engine error code and text into a DatabaseError with plain words.
-DatabaseError databaseErrorFrom(int errorCode, const char *engineText);
+namespace SQLite {
+class Exception;
+}
+
+// Turns an engine refusal into a DatabaseError with plain words.
+DatabaseError databaseErrorFrom(const SQLite::Exception &refusal);

@@ -20,8 +20,19 @@ template<typename Work> auto guarded(Work &&work) -> decltype(work())
     try {
         return work();
     } catch (const SQLite::Exception &e) {
-        throw databaseErrorFrom(e.getErrorCode(), e.what());
+        throw databaseErrorFrom(e);
     }
+}
+
+// Text goes to the engine as UTF-8, which cannot carry a broken UTF-16 code
+// (it would arrive as "?" and match other names), so such text is refused.
+std::string boundText(const QString &value)
+{
+    if (!value.isValidUtf16()) {
+        throw DatabaseError(QStringLiteral("A name holds a broken character, so it cannot be stored or looked up. "
+                                           "Please type it again."));
+    }
+    return value.toStdString();
 }
 
 std::string quotedIdentifier(const QString &name)
@@ -88,13 +99,8 @@ void DataControl::refresh()
     if (m_columns.isEmpty()) {
         throw DatabaseError(QStringLiteral("The table \"%1\" is missing from the scorebook.").arg(m_table));
     }
-    m_rowIds.reset();
-    m_countOnly.reset();
+    forgetRecordSet();
     m_position = 0;
-    m_currentDeleted = false;
-    m_editMode = EditMode::None;
-    m_pending.clear();
-    forgetReadAhead();
 }
 
 const QVector<qint64> &DataControl::rowIds() const
@@ -241,7 +247,7 @@ void DataControl::bindValue(SQLite::Statement &statement, int parameter, const Q
     if (m_isYesNo.value(columnIndex(column))) {
         statement.bind(parameter, text::truthValue(value) ? 1 : 0);
     } else {
-        statement.bind(parameter, value.toStdString());
+        statement.bind(parameter, boundText(value));
     }
 }
 
@@ -251,6 +257,10 @@ void DataControl::update()
         throw DatabaseError(QStringLiteral("Nothing of \"%1\" is being added or changed.").arg(m_table));
     }
     const QStringList names = m_pending.keys();
+    if (names.isEmpty() && m_editMode == EditMode::Editing) {
+        m_editMode = EditMode::None; // nothing was changed, so nothing is written
+        return;
+    }
     std::string sql;
     if (m_editMode == EditMode::Adding) {
         std::string columns;
@@ -318,7 +328,7 @@ void DataControl::findFrom(int startPosition, const QString &fieldName, const QS
                                "SELECT rowid FROM " + quotedIdentifier(m_table) + " WHERE "
                                    + quotedIdentifier(fieldName)
                                    + " = ? COLLATE NAMECASE AND rowid > ? ORDER BY rowid LIMIT 1");
-        find.bind(1, name.toStdString());
+        find.bind(1, boundText(name));
         find.bind(2, static_cast<int64_t>(afterRowId));
         return find.executeStep() ? find.getColumn(0).getInt64() : -1;
     });
@@ -343,15 +353,31 @@ void DataControl::findNext(const QString &fieldName, const QString &name)
 void DataControl::inTransaction(const std::function<void()> &changes)
 {
     SQLite::Transaction transaction = guarded([this] { return SQLite::Transaction(connection()); });
-    changes();
-    guarded([&] { transaction.commit(); });
+    try {
+        changes();
+        guarded([&] { transaction.commit(); });
+    } catch (...) {
+        // The rollback undoes what the record set remembers too.
+        forgetRecordSet();
+        throw;
+    }
+}
+
+void DataControl::forgetRecordSet()
+{
+    m_rowIds.reset();
+    m_countOnly.reset();
+    m_currentDeleted = false;
+    m_editMode = EditMode::None;
+    m_pending.clear();
+    forgetReadAhead();
 }
 
 void DataControl::deleteRoundsOwnedBy(const QString &ownerKey)
 {
     guarded([&] {
         SQLite::Statement statement(connection(), "DELETE FROM rounds WHERE owner_key(golfer_name) = ?");
-        statement.bind(1, ownerKey.toStdString());
+        statement.bind(1, boundText(ownerKey));
         statement.exec();
     });
 }
@@ -401,8 +427,8 @@ QVector<QStringList> DataControl::roundsPlayedBy(const QString &golfer, const QS
         SQLite::Statement rows(connection(),
                                "SELECT * FROM rounds WHERE trim(golfer_name, ' ') = ? "
                                "AND trim(course_name, ' ') = ? ORDER BY rowid");
-        rows.bind(1, golfer.toStdString());
-        rows.bind(2, course.toStdString());
+        rows.bind(1, boundText(golfer));
+        rows.bind(2, boundText(course));
         QVector<QStringList> found;
         while (rows.executeStep()) {
             found.append(rowValues(rows, 0));

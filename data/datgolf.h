@@ -80,6 +80,7 @@ private:
     int columnIndex(const QString &name) const;
     const QStringList &currentRecord() const;
     void forgetReadAhead() { m_block.clear(); }
+    void forgetRecordSet();
     QStringList rowValues(const SQLite::Statement &statement, int firstColumn) const;
     QString columnText(const SQLite::Statement &statement, int field, int column) const;
     void bindValue(SQLite::Statement &statement, int parameter, const QString &column, const QString &value) const;

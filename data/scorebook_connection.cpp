@@ -1,5 +1,6 @@
 #include "data/scorebook_connection.h"
 
+#include "data/busy_wait.h"
 #include "data/database_error.h"
 #include "data/text_rules.h"
 
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr int BusyTimeoutMs = 10000;
-
 QString fromSqlite(const void *text, int bytes)
 {
     return QString::fromUtf8(static_cast<const char *>(text), bytes);
@@ -18,7 +17,7 @@ QString fromSqlite(const void *text, int bytes)
 
 int compareIgnoringCase(void *, int leftBytes, const void *left, int rightBytes, const void *right)
 {
-    return QString::compare(fromSqlite(left, leftBytes), fromSqlite(right, rightBytes), Qt::CaseInsensitive);
+    return QString::compare(text::capitals(fromSqlite(left, leftBytes)), text::capitals(fromSqlite(right, rightBytes)));
 }
 
 void ownerKeyFunction(sqlite3_context *context, int, sqlite3_value **args)
@@ -46,20 +45,21 @@ void ownerKeyFunction(sqlite3_context *context, int, sqlite3_value **args)
 
 QString roundOwnerKey(const QString &name)
 {
-    return text::trimBlanks(name).toUpper();
+    return text::capitals(text::trimBlanks(name));
 }
 
 std::unique_ptr<SQLite::Database> openScorebookConnection(const QString &path)
 {
     try {
-        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, BusyTimeoutMs);
-        db->exec("PRAGMA synchronous = FULL");
+        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
         sqlite3 *handle = db->getHandle();
+        busy_wait::install(handle);
+        db->exec("PRAGMA synchronous = FULL");
         sqlite3_create_collation(handle, "NAMECASE", SQLITE_UTF8, nullptr, compareIgnoringCase);
         sqlite3_create_function(handle, "owner_key", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, ownerKeyFunction,
                                 nullptr, nullptr);
         return db;
     } catch (const SQLite::Exception &e) {
-        throw databaseErrorFrom(e.getErrorCode(), e.what());
+        throw databaseErrorFrom(e);
     }
 }

@@ -8,6 +8,8 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
+#include <sqlite3.h>
+
 namespace scorebook {
 
 namespace {
@@ -78,6 +80,13 @@ Check inspect(const QString &path)
 
 QString createEmpty(const QString &path)
 {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("The folder does not exist.");
+    }
+    if (!folder.isWritable()) {
+        return QStringLiteral("The folder is read-only: no new file can be made in it.");
+    }
     // Built aside and moved into place, so a half-written scorebook is never
     // left behind and an existing file is never replaced.
     const QString building = path + QStringLiteral(".new");
@@ -87,7 +96,9 @@ QString createEmpty(const QString &path)
         db.exec(schemaText().toStdString());
     } catch (const SQLite::Exception &e) {
         QFile::remove(building);
-        return QString::fromUtf8(e.what());
+        return (e.getErrorCode() & 0xff) == SQLITE_FULL
+            ? QStringLiteral("The disk is full.")
+            : QStringLiteral("The new file could not be written there (the folder may be read-only or full).");
     }
     if (!QFile::rename(building, path)) {
         QFile::remove(building);

@@ -56,6 +56,24 @@ double leadingNumber(const QString &value)
     return ok ? number : 0.0;
 }
 
+QString capitals(const QString &value)
+{
+    // QString::toUpper maps "ß" to "SS"; names are compared character by character.
+    QString raised;
+    raised.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar unit = value.at(i);
+        if (unit.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            const char32_t capital = QChar::toUpper(QChar::surrogateToUcs4(unit, value.at(++i)));
+            raised.append(QChar(QChar::highSurrogate(capital)));
+            raised.append(QChar(QChar::lowSurrogate(capital)));
+        } else {
+            raised.append(unit.toUpper()); // a lone surrogate stays as it is
+        }
+    }
+    return raised;
+}
+
 QString trimBlanks(const QString &value)
 {
     qsizetype start = 0;

@@ -13,6 +13,10 @@ double leadingNumber(const QString &value);
 // The text without the blanks (spaces) before and after it; tabs stay.
 QString trimBlanks(const QString &value);
 
+// Each character raised to its capital, one character for one: "ß" and "ﬁ"
+// stay as they are, so two different names never get the same capitals.
+QString capitals(const QString &value);
+
 // "True"/"False" in any letter case, or a number where non-zero means true.
 bool truthValue(const QString &value);
 

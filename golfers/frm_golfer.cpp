@@ -7,6 +7,7 @@
 #include "data/database_error.h"
 #include "data/datgolf.h"
 #include "data/list_loaders.h"
+#include "data/pick_lists.h"
 #include "data/text_rules.h"
 #include "golfers/golfer_removal.h"
 
@@ -24,7 +25,7 @@ frmGolfer::frmGolfer(AppContext &context)
     , lblTitle(new QLabel(QStringLiteral("Please Enter Your Name"), this))
     , lblShadow(new QLabel(QStringLiteral("Please Enter Your Name"), this))
     , lblName(new QLabel(QStringLiteral("Name"), this))
-    , cboAddGolfer(new QComboBox(this))
+    , cboAddGolfer(makePickList(this, QStringLiteral("cboAddGolfer"), PickLists::golferPrompt(PickLists::Roster)))
     , cmdSaveName(
           makeButton(this, QStringLiteral("cmdSaveName"), QStringLiteral("&Add"), QStringLiteral(" Add a Golfer")))
     , cmdDeleteGolfer(makeButton(this, QStringLiteral("cmdDeleteGolfer"), QStringLiteral("&Delete"),
@@ -50,9 +51,7 @@ frmGolfer::frmGolfer(AppContext &context)
     lblName->setFont(rounded);
     lblName->setBuddy(cboAddGolfer);
 
-    cboAddGolfer->setObjectName(QStringLiteral("cboAddGolfer"));
-    cboAddGolfer->setEditable(true);
-    cboAddGolfer->setInsertPolicy(QComboBox::NoInsert);
+    cboAddGolfer->clearEditText(); // empty until the golfer lists are first filled
     cboAddGolfer->setFont(rounded);
     cboAddGolfer->setMinimumWidth(280);
     cboAddGolfer->setAccessibleName(QStringLiteral("Golfer name"));

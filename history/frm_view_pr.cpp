@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -137,12 +138,19 @@ void frmViewPR::setColumnWidths()
     const auto measured = [&](const QString &sample, double factor) {
         return int(std::lround(metrics.horizontalAdvance(sample) * factor));
     };
+    // Never narrower than the header and a few digits in bold, so no total is
+    // cut; longer values are elided and read whole in the cell's tooltip.
+    QFont bold = Grid1->font();
+    bold.setBold(true);
+    const int cellPadding = 2 * Grid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Grid1) + 8;
+    const int digitsWidth = QFontMetrics(bold).horizontalAdvance(QStringLiteral("8888")) + cellPadding;
     QHeaderView *header = Grid1->horizontalHeader();
     const auto setWidth = [&](int gridColumn, int width) {
+        const int section = tableColumn(gridColumn);
         if (width == 0) {
-            Grid1->setColumnHidden(tableColumn(gridColumn), true);
+            Grid1->setColumnHidden(section, true);
         } else {
-            header->resizeSection(tableColumn(gridColumn), width);
+            header->resizeSection(section, std::max({width, header->sectionSizeHint(section), digitsWidth}));
         }
     };
     setWidth(1, 0);

@@ -21,7 +21,26 @@ RoundsTableModel::RoundsTableModel(DataControl &rounds, QObject *parent)
 
 int RoundsTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_rounds.recordCount();
+    if (parent.isValid()) {
+        return 0;
+    }
+    // Asked from inside layout and painting, where no exception may pass.
+    try {
+        return m_rounds.recordCount();
+    } catch (const DatabaseError &error) {
+        reportReadFailure(error.message());
+        return 0;
+    }
+}
+
+void RoundsTableModel::reportReadFailure(const QString &why) const
+{
+    // Told once, after painting, by the window that shows the grid.
+    if (!m_failureReported) {
+        m_failureReported = true;
+        QMetaObject::invokeMethod(
+            const_cast<RoundsTableModel *>(this), [this, why] { Q_EMIT readFailed(why); }, Qt::QueuedConnection);
+    }
 }
 
 int RoundsTableModel::columnCount(const QModelIndex &parent) const
@@ -42,13 +61,7 @@ const QStringList &RoundsTableModel::rowAt(int row) const
         try {
             rows = m_rounds.readRows(page * PageSize, PageSize);
         } catch (const DatabaseError &error) {
-            // Told once, after painting, by the window that shows the grid.
-            if (!m_failureReported) {
-                m_failureReported = true;
-                QMetaObject::invokeMethod(
-                    const_cast<RoundsTableModel *>(this), [this, why = error.message()] { Q_EMIT readFailed(why); },
-                    Qt::QueuedConnection);
-            }
+            reportReadFailure(error.message());
         }
         found = m_pages.insert(page, rows);
     }
@@ -64,6 +77,7 @@ QVariant RoundsTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
         return rowAt(index.row()).value(index.column());
     case Qt::BackgroundRole:
         if (m_shade.isValid() && index.row() % 2 == 1) {

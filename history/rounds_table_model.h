@@ -36,6 +36,7 @@ Q_SIGNALS:
 
 private:
     const QStringList &rowAt(int row) const;
+    void reportReadFailure(const QString &why) const;
 
     DataControl &m_rounds;
     QStringList m_columns;

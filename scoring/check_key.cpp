@@ -18,6 +18,8 @@ bool check_key(QWidget *nextControl, const QKeyEvent *key, Beeper &beeper)
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        // Decided by code: under X11 Delete carries the text "\x7f".
         return false;
     default:
         break;
@@ -51,12 +53,25 @@ bool EntryBox::eventFilter(QObject *watched, QEvent *event)
     if (watched != m_box) {
         return false;
     }
-    if (event->type() == QEvent::KeyPress) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
         return check_key(m_next(), static_cast<QKeyEvent *>(event), m_beeper);
-    }
-    if (event->type() == QEvent::FocusIn) {
-        // Queued, so that the mouse press that gave the focus does not undo it.
-        QMetaObject::invokeMethod(m_box, &QLineEdit::selectAll, Qt::QueuedConnection);
+    case QEvent::FocusIn:
+        // Selected now, before any key typed ahead reaches the box. A click
+        // would place the cursor over a selection, so it selects on release.
+        m_selectOnRelease = static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
+        if (!m_selectOnRelease) {
+            m_box->selectAll();
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_selectOnRelease && !m_box->hasSelectedText()) {
+            m_box->selectAll();
+        }
+        m_selectOnRelease = false;
+        break;
+    default:
+        break;
     }
     return false;
 }

@@ -37,4 +37,5 @@ private:
     QLineEdit *m_box;
     NextControl m_next;
     Beeper &m_beeper;
+    bool m_selectOnRelease = false;
 };

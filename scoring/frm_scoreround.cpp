@@ -7,6 +7,7 @@
 #include "courses/card_fill.h"
 #include "courses/card_grid.h"
 #include "courses/course_layout.h"
+#include "courses/nine_switch.h"
 #include "data/database_error.h"
 #include "data/datgolf.h"
 #include "data/list_loaders.h"
@@ -34,8 +35,7 @@ frmScoreround::frmScoreround(AppContext &context)
     , lblDate(new QLabel(QStringLiteral("DATE:"), this))
     , txtDate(new QLineEdit(this))
     , card(new CardGrid(CardGrid::Middle::ScoreRows, this))
-    , cmdNine(makeButton(this, QStringLiteral("cmdNine"), nineSwitchCaption(false),
-                         QStringLiteral(" Enter your score on the Back Nine ")))
+    , cmdNine(new NineSwitch(this, QStringLiteral("cmdNine"), QStringLiteral(" Enter your score on the Back Nine ")))
     , cmdViewPR(makeButton(this, QStringLiteral("cmdViewPR"), QStringLiteral("&View Prior Rounds"),
                            QStringLiteral(" Show all rounds entered to date ")))
     , cmdSave(makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"),
@@ -90,7 +90,7 @@ void frmScoreround::buildLayout()
     choices->addWidget(txtDate);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {cmdNine, cmdViewPR, cmdSave, cmdExit}) {
+    for (QPushButton *button : {static_cast<QPushButton *>(cmdNine), cmdViewPR, cmdSave, cmdExit}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -132,18 +132,19 @@ void frmScoreround::Form_Activate()
     reset_course_record(m_context.state);
     reset_round_record(m_context.state);
     clear_card(this, *m_context.clock);
+    add_score(); // boxes that already held "0" did not announce a change
 }
 
 bool frmScoreround::backNineShown() const
 {
-    return showsBackNine(cmdNine);
+    return cmdNine->backNineShown();
 }
 
 void frmScoreround::showFrontNineOfNewCourse()
 {
     // The course rows about to be filled are holes 1 to 9: show them as such.
     // Nothing of the card is stored, as it belonged to the course left behind.
-    cmdNine->setText(nineSwitchCaption(false));
+    cmdNine->setBackNineShown(false);
     card->showNine(false);
     restore_front_nine(*card, m_context.state.round_record);
 }
@@ -175,6 +176,7 @@ void frmScoreround::cboCourse_Click(int index)
     copyCourseParsInto(state.round_record);
     state.round_record[round_layout::Course] = cboCourse->currentText();
     state.round_record[round_layout::Date] = txtDate->text();
+    add_score();
     cboPlayer->setFocus(Qt::OtherFocusReason);
 }
 
@@ -189,38 +191,40 @@ void frmScoreround::cmdNine_Click()
 {
     SharedState &state = m_context.state;
     if (!backNineShown()) {
-        cmdNine->setText(nineSwitchCaption(true));
+        cmdNine->setBackNineShown(true);
         store_front_nine(*card, state.round_record);
         card->showNine(true);
         fill_back_card(this, state, state.course_index);
         restore_back_nine(*card, state.round_record);
     } else {
         store_back_nine(*card, state.round_record);
-        cmdNine->setText(nineSwitchCaption(false));
+        cmdNine->setBackNineShown(false);
         card->showNine(false);
         fill_front_card(this, state, state.course_index);
         restore_front_nine(*card, state.round_record);
     }
+    add_score();
 }
 
 void frmScoreround::add_score()
 {
-    double strokeSum = 0;
-    double puttSum = 0;
+    QStringList strokes;
+    QStringList putts;
     for (int i = 0; i < 9; ++i) {
-        strokeSum = std::nearbyint(strokeSum + holeCount(card->txth1[i]->text()));
-        puttSum = std::nearbyint(puttSum + holeCount(card->putts[i]->text()));
+        strokes.append(card->txth1[i]->text());
+        putts.append(card->putts[i]->text());
     }
+    const double strokeSum = nineSum(strokes);
+    const double puttSum = nineSum(putts);
     card->lbl9tot->setText(text::plainNumber(strokeSum));
     card->lblputts9->setText(text::plainNumber(puttSum));
+    // The other nine's holes as held in the round record.
     const QStringList &record = m_context.state.round_record;
-    if (record.isEmpty()) {
-        return;
-    }
-    using namespace round_layout;
-    const auto otherNine = backNineShown() ? frontTotalEntry : backTotalEntry;
-    card->lbl18tot->setText(text::plainNumber(text::leadingNumber(record[otherNine(Strokes)]) + strokeSum));
-    card->lblputts18->setText(text::plainNumber(text::leadingNumber(record[otherNine(Putts)]) + puttSum));
+    const bool otherIsBack = !backNineShown();
+    const double otherStrokes = nineSum(recordNine(record, round_layout::Strokes, otherIsBack));
+    const double otherPutts = nineSum(recordNine(record, round_layout::Putts, otherIsBack));
+    card->lbl18tot->setText(text::plainNumber(otherStrokes + strokeSum));
+    card->lblputts18->setText(text::plainNumber(otherPutts + puttSum));
 }
 
 void frmScoreround::storeShownNine(QStringList &record) const
@@ -238,20 +242,28 @@ bool frmScoreround::refuse(const QString &title, const QString &text)
     return true;
 }
 
+namespace {
+
+// A name only counts as chosen when it is one of the list's own, exactly as
+// listed: typed text that is not in the list is no course and no golfer.
+bool showsListedEntry(const QComboBox *list)
+{
+    const int index = list->currentIndex();
+    return index >= 0 && list->itemText(index) == list->currentText();
+}
+
+} // namespace
+
 void frmScoreround::cmdSave_Click()
 {
-    const QString course = cboCourse->currentText();
-    const QString golfer = cboPlayer->currentText();
-    if (course == PickLists::coursePrompt() || course.isEmpty()) {
+    if (!showsListedEntry(cboCourse)
+        || m_context.state.round_record[round_layout::Course] != cboCourse->currentText()) {
         refuse(QStringLiteral(" ERROR - No Course Selected"), QStringLiteral("You must select a Course"));
         return;
     }
-    if (golfer == PickLists::golferPrompt(PickLists::ScoreCardGolfers) || golfer.isEmpty()) {
+    if (!showsListedEntry(cboPlayer)
+        || m_context.state.round_record[round_layout::Golfer] != cboPlayer->currentText()) {
         refuse(QStringLiteral(" ERROR - No Golfer Selected"), QStringLiteral("You must select a Golfer"));
-        return;
-    }
-    if (card->lbl18tot->text() == QLatin1String("0")) {
-        refuse(QStringLiteral(" ERROR - No Score Entered"), QStringLiteral("You must enter a score to save"));
         return;
     }
 
@@ -259,6 +271,11 @@ void frmScoreround::cmdSave_Click()
     // both the card and the round record exactly as they were.
     QStringList record = m_context.state.round_record;
     storeShownNine(record);
+    using round_layout::Strokes;
+    if (nineSum(recordNine(record, Strokes, false)) + nineSum(recordNine(record, Strokes, true)) == 0) {
+        refuse(QStringLiteral(" ERROR - No Score Entered"), QStringLiteral("You must enter a score to save"));
+        return;
+    }
     record[round_layout::Date] = txtDate->text();
     try {
         datgolf->refresh();
@@ -274,6 +291,7 @@ void frmScoreround::cmdSave_Click()
     }
     reset_round_record(m_context.state);
     clear_card(this, *m_context.clock);
+    add_score();
 }
 
 void frmScoreround::cmdViewPR_Click()

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CardGrid;
+class NineSwitch;
 class PictureBox;
 class DataControl;
 class QComboBox;
@@ -51,7 +52,7 @@ private:
     QLabel *lblDate;
     QLineEdit *txtDate;
     CardGrid *card;
-    QPushButton *cmdNine;
+    NineSwitch *cmdNine;
     QPushButton *cmdViewPR;
     QPushButton *cmdSave;
     QPushButton *cmdExit;

@@ -1,10 +1,8 @@
 #include "scoring/round_totals.h"
 
 #include "courses/card_grid.h"
-#include "data/round_layout.h"
 #include "data/text_rules.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 #include <cmath>
@@ -13,21 +11,30 @@ using namespace round_layout;
 
 namespace {
 
+QStringList boxTexts(const std::array<QLineEdit *, 9> &boxes)
+{
+    QStringList texts;
+    for (const QLineEdit *box : boxes) {
+        texts.append(box->text());
+    }
+    return texts;
+}
+
 void storeNine(const CardGrid &card, QStringList &record, bool backNine)
 {
     const int firstHole = backNine ? 10 : 1;
+    const QStringList strokes = boxTexts(card.txth1);
+    const QStringList putts = boxTexts(card.putts);
     for (int i = 0; i < 9; ++i) {
-        record[holeEntry(Strokes, firstHole + i)] = card.txth1[i]->text();
-        record[holeEntry(Par, firstHole + i)] = card.lblp1[i]->text();
-        record[holeEntry(Putts, firstHole + i)] = card.putts[i]->text();
+        record[holeEntry(Strokes, firstHole + i)] = strokes.at(i);
+        record[holeEntry(Putts, firstHole + i)] = putts.at(i);
     }
-    const auto nineTotal = backNine ? backTotalEntry : frontTotalEntry;
-    record[nineTotal(Strokes)] = card.lbl9tot->text();
-    record[nineTotal(Par)] = card.lblpf9->text();
-    record[nineTotal(Putts)] = card.lblputts9->text();
-    for (Series series : {Strokes, Par, Putts}) {
-        record[roundTotalEntry(series)] = text::plainNumber(text::leadingNumber(record[frontTotalEntry(series)])
-                                                            + text::leadingNumber(record[backTotalEntry(series)]));
+    for (Series series : {Strokes, Putts}) {
+        const double front = nineSum(recordNine(record, series, false));
+        const double back = nineSum(recordNine(record, series, true));
+        record[frontTotalEntry(series)] = text::plainNumber(front);
+        record[backTotalEntry(series)] = text::plainNumber(back);
+        record[roundTotalEntry(series)] = text::plainNumber(front + back);
     }
 }
 
@@ -66,4 +73,23 @@ double holeCount(const QString &boxText)
 {
     // Halves go to the even neighbour, as whole-stroke sums always did.
     return std::nearbyint(text::leadingNumber(boxText));
+}
+
+double nineSum(const QStringList &holeTexts)
+{
+    double sum = 0;
+    for (const QString &hole : holeTexts) {
+        sum = std::nearbyint(sum + holeCount(hole));
+    }
+    return sum;
+}
+
+QStringList recordNine(const QStringList &round_record, Series series, bool backNine)
+{
+    QStringList holes;
+    const int firstHole = backNine ? 10 : 1;
+    for (int hole = firstHole; hole < firstHole + 9; ++hole) {
+        holes.append(round_record.value(holeEntry(series, hole)));
+    }
+    return holes;
 }

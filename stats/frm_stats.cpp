@@ -257,16 +257,16 @@ void frmStats::cmdCalculateStats_Click()
 
 void frmStats::cmdPutting_Click()
 {
-    if (cmdPutting->text() != QLatin1String("&Strokes")) {
-        cmdPutting->setText(QStringLiteral("&Strokes"));
+    m_puttingShown = !m_puttingShown;
+    if (m_puttingShown) {
+        setCaption(cmdPutting, QStringLiteral("&Strokes"));
         show_putting_labels();
         show_putting_values();
     } else {
-        cmdPutting->setText(QStringLiteral("&Putting"));
+        setCaption(cmdPutting, QStringLiteral("&Putting"));
         show_stroke_labels();
         show_stroke_values();
     }
-    cmdPutting->setAccessibleName(cmdPutting->text().remove(QLatin1Char('&')));
 }
 
 void frmStats::cmdMainMenu_Click()

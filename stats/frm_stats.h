@@ -73,6 +73,7 @@ private:
     QLabel *lblscore18;
     QPushButton *cmdCalculateStats;
     QPushButton *cmdPutting;
+    bool m_puttingShown = false; // which view the putting switch shows
     QPushButton *cmdMainMenu;
     QPushButton *cmdHelp;
 };

@@ -1,6 +1,7 @@
 #include "history/frm_view_pr.h"
 #include "tests/support/test_program.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
@@ -71,11 +72,12 @@ private Q_SLOTS:
         for (int hidden : {0, 1, 26, 45, 67}) {
             QCOMPARE(window->columnWidth(hidden), 0);
         }
-        const QFontMetrics metrics(window->findChild<QTableView *>()->font());
-        QCOMPARE(window->columnWidth(3),
-                 int(std::lround(metrics.horizontalAdvance(QStringLiteral("Zudadaz Ererod")) * 1.4)));
-        QCOMPARE(window->columnWidth(25), int(std::lround(metrics.horizontalAdvance(QStringLiteral("Total")) * 1.4)));
-        QVERIFY(window->columnWidth(2) > 0);
+        // Every shown column fits its header, so no heading reads "TO".
+        QHeaderView *header = window->findChild<QTableView *>()->horizontalHeader();
+        for (int column = 2; column <= 25; ++column) {
+            QVERIFY2(window->columnWidth(column) >= header->sectionSizeHint(column - 1),
+                     qPrintable(QString::number(column)));
+        }
         // The visible hole, nine and round columns show the stored values.
         QAbstractItemModel *model = window->findChild<QTableView *>()->model();
         QCOMPARE(model->data(model->index(0, 4)).toString(), QStringLiteral("3"));

@@ -19,7 +19,10 @@ public:
         if (request.buttons == MessageButtons::Ok) {
             return MessageAnswer::Ok;
         }
-        return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+        if (!answers.isEmpty()) {
+            return answers.takeFirst();
+        }
+        return request.buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::No;
     }
 
     QStringList titles() const
@@ -31,7 +34,7 @@ public:
         return result;
     }
 
-    QList<MessageAnswer> answers; // for Yes/No questions, in order; No when none left
+    QList<MessageAnswer> answers; // for questions, in order; No (or Cancel) when none left
     QList<MessageRequest> shown;
 };
 

@@ -1,5 +1,6 @@
 #include "tests/support/test_program.h"
 
+#include "app/busy_question.h"
 #include "app/frm_main.h"
 #include "app/window_catalog.h"
 #include "courses/course_layout.h"
@@ -26,10 +27,14 @@ TestProgram::TestProgram()
     };
     context.windows = &windows;
     registerWindows(context);
+    askWhenScorebookBusy(messages);
     QCOMPARE(scorebook::createEmpty(context.databasePath()), QString());
 }
 
-TestProgram::~TestProgram() = default;
+TestProgram::~TestProgram()
+{
+    stopAskingWhenScorebookBusy();
+}
 
 FormWindow *TestProgram::startUp()
 {
