@@ -10,6 +10,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringDecoder>
@@ -74,6 +76,9 @@ frmGolfHelp::frmGolfHelp(HelpMessageBox &messages, const QString &programFolder,
     TreeView1->setAccessibleName(QStringLiteral("Help Topics"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
+    // Long topic names scroll sideways instead of being cut short.
+    TreeView1->header()->setStretchLastSection(false);
+    TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     WB1->setObjectName(QStringLiteral("WB1"));
     WB1->setAccessibleName(QStringLiteral("Help document"));
     WB1->setOpenLinks(false);
@@ -187,7 +192,10 @@ void frmGolfHelp::showPlainText(const QString &path)
         return;
     }
     WB1->clear();
+    // Plain-text topics line up their columns with blanks, which only a fixed-width font keeps.
     QTextCharFormat format;
+    format.setFontFamilies({QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    format.setFontFixedPitch(true);
     format.setForeground(QColor(0, 0, 0));
     format.setFontPointSize(10);
     format.setFontWeight(QFont::Normal);
@@ -212,7 +220,9 @@ bool frmGolfHelp::eventFilter(QObject *watched, QEvent *event)
 void frmGolfHelp::Form_Resize()
 {
     QSize inner = centralWidget()->size();
-    int width = std::min(ListWidth, inner.width());
+    // However wide Help.INI asks the list to be, a third of the window stays for the document.
+    int widestList = std::max(0, inner.width() - 1 - (inner.width() + 2) / 3);
+    int width = std::min(ListWidth, widestList);
     int buttonHeight = std::min(cmdQuit->sizeHint().height(), inner.height());
     cmdQuit->setGeometry(0, 0, width, buttonHeight);
     TreeView1->setGeometry(0, buttonHeight, width, inner.height() - buttonHeight);

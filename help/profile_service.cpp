@@ -26,17 +26,18 @@ std::uint32_t copyString(std::string_view text, char *buffer, std::uint32_t size
     return static_cast<std::uint32_t>(count);
 }
 
-// Strings each closed by a NUL and one more NUL after the last. When they do not fit, the last
-// string that is begun is cut, two NULs close the buffer and the result is size - 2.
+// Strings each closed by a NUL and one more NUL after the last. Nothing is written past size. When
+// they do not fit, even exactly, the last string that is begun is cut, two NULs close the buffer and
+// the result is size - 2.
 std::uint32_t copyList(const std::vector<std::string> &items, char *buffer, std::uint32_t size)
 {
     if (size < 2) {
         buffer[0] = '\0';
         return 0;
     }
-    std::size_t used = 0;
+    std::size_t used = 0; // never above size - 2
     for (const std::string &item : items) {
-        if (used + item.size() + 1 > size - 1) {
+        if (used + item.size() + 1 > size - 2) {
             std::size_t room = size - 2 - used;
             std::memcpy(buffer + used, item.data(), std::min(room, item.size()));
             buffer[size - 2] = '\0';
@@ -53,6 +54,13 @@ std::uint32_t copyList(const std::vector<std::string> &items, char *buffer, std:
     return static_cast<std::uint32_t>(used);
 }
 
+// What a list read leaves when the file does not exist: one NUL, as Windows leaves it.
+std::uint32_t noList(char *buffer)
+{
+    buffer[0] = '\0';
+    return 0;
+}
+
 std::string_view withoutQuotes(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
@@ -61,9 +69,10 @@ std::string_view withoutQuotes(std::string_view value)
     return value;
 }
 
-std::string_view withoutTrailingBlanks(std::string_view text)
+// Windows drops trailing spaces from a default, but not TABs.
+std::string_view withoutTrailingSpaces(std::string_view text)
 {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+    while (!text.empty() && text.back() == ' ') {
         text.remove_suffix(1);
     }
     return text;
@@ -89,7 +98,9 @@ std::vector<std::string> keyNames(const IniText::Section *section)
     std::vector<std::string> keys;
     if (section) {
         for (const auto &entry : section->entries) {
-            keys.push_back(entry.key);
+            if (entry.hasEquals) {
+                keys.push_back(entry.key);
+            }
         }
     }
     return keys;
@@ -106,10 +117,14 @@ std::vector<std::string> entryLines(const IniText::Section *section)
     return lines;
 }
 
-std::shared_ptr<const IniText> readable(const std::string &path)
+// An unreadable file reads as an empty one.
+store::Loaded readable(const std::string &path)
 {
     store::Loaded loaded = store::load(path);
-    return loaded.status == store::ReadStatus::Unreadable ? std::make_shared<IniText>() : loaded.text;
+    if (loaded.status == store::ReadStatus::Unreadable) {
+        loaded.text = std::make_shared<IniText>();
+    }
+    return loaded;
 }
 
 // Reads, edits and writes back one file; an unreadable file is never replaced.
@@ -174,11 +189,14 @@ std::uint32_t GetPrivateProfileStringA(const char *section, const char *key, con
     }
     std::string path = store::resolve(fileName);
     std::lock_guard<std::mutex> guard(serviceLock());
-    auto text = readable(path);
-    if (!section) {
-        return copyList(sectionNames(*text), buffer, size);
+    store::Loaded file = readable(path);
+    if (!key && file.status == store::ReadStatus::Missing) {
+        return noList(buffer);
     }
-    const IniText::Section *found = text->findSection(section);
+    if (!section) {
+        return copyList(sectionNames(*file.text), buffer, size);
+    }
+    const IniText::Section *found = file.text->findSection(section);
     if (!key) {
         return copyList(keyNames(found), buffer, size);
     }
@@ -186,12 +204,15 @@ std::uint32_t GetPrivateProfileStringA(const char *section, const char *key, con
     if (entry) {
         return copyString(withoutQuotes(entry->value), buffer, size);
     }
-    return copyString(withoutTrailingBlanks(defaultValue ? defaultValue : ""), buffer, size);
+    return copyString(withoutTrailingSpaces(defaultValue ? defaultValue : ""), buffer, size);
 }
 
 std::uint32_t GetPrivateProfileIntA(const char *section, const char *key, std::int32_t defaultValue,
                                     const char *fileName)
 {
+    if (!section && !fileName) {
+        return 0; // WIN.INI without a section gives 0 whatever the default
+    }
     if (!section || !key) {
         return static_cast<std::uint32_t>(defaultValue);
     }
@@ -209,8 +230,11 @@ std::uint32_t GetPrivateProfileSectionA(const char *section, char *buffer, std::
     }
     std::string path = store::resolve(fileName);
     std::lock_guard<std::mutex> guard(serviceLock());
-    auto text = readable(path);
-    return copyList(entryLines(section ? text->findSection(section) : nullptr), buffer, size);
+    store::Loaded file = readable(path);
+    if (file.status == store::ReadStatus::Missing) {
+        return noList(buffer);
+    }
+    return copyList(entryLines(section ? file.text->findSection(section) : nullptr), buffer, size);
 }
 
 bool WritePrivateProfileStringA(const char *section, const char *key, const char *value, const char *fileName)

@@ -7,9 +7,11 @@ namespace profile {
 
 namespace {
 
+constexpr std::string_view kLineEnd = "\r\n";
+
 bool endsWithNewline(const std::string &line)
 {
-    return !line.empty() && line.back() == '\n';
+    return !line.empty() && (line.back() == '\n' || line.back() == '\r');
 }
 
 std::string_view withoutNewline(std::string_view line)
@@ -18,6 +20,25 @@ std::string_view withoutNewline(std::string_view line)
         line.remove_suffix(1);
     }
     return line;
+}
+
+// The text of a line as the service sees it: a NUL ends it, as it ends every C string.
+std::string_view visibleText(std::string_view line)
+{
+    return trimBlanks(withoutNewline(line.substr(0, line.find('\0'))));
+}
+
+// The end of the line that starts at start: after CR LF, LF or a lone CR.
+std::size_t lineEnd(std::string_view content, std::size_t start)
+{
+    std::size_t end = content.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+        return content.size();
+    }
+    if (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n') {
+        ++end;
+    }
+    return end + 1;
 }
 
 std::string lowerCase(std::string_view text)
@@ -49,18 +70,23 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
+std::string_view trimSpaces(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 IniText::IniText(std::string_view content)
 {
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        end = end == std::string_view::npos ? content.size() : end + 1;
+    for (std::size_t start = 0; start < content.size();) {
+        std::size_t end = lineEnd(content, start);
         lines_.emplace_back(content.substr(start, end - start));
         start = end;
-    }
-    auto firstEnding = std::find_if(lines_.begin(), lines_.end(), endsWithNewline);
-    if (firstEnding != lines_.end() && firstEnding->size() >= 2 && (*firstEnding)[firstEnding->size() - 2] == '\r') {
-        newline_ = "\r\n";
     }
     parse();
 }
@@ -70,16 +96,15 @@ void IniText::parse()
     sections_.clear();
     firstSectionNamed_.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::string_view line = trimBlanks(withoutNewline(lines_[i]));
+        std::string_view line = visibleText(lines_[i]);
         if (line.empty() || line.front() == ';') {
             continue;
         }
         if (line.front() == '[') {
-            std::size_t close = line.find(']');
-            if (close != std::string_view::npos) {
-                sections_.push_back({std::string(trimBlanks(line.substr(1, close - 1))), i, {}});
-                firstSectionNamed_.emplace(lowerCase(sections_.back().name), sections_.size() - 1);
-            }
+            // A missing ']' still makes a header; whatever follows the ']' is ignored.
+            std::string_view name = line.substr(1, line.find(']') - 1);
+            sections_.push_back({std::string(trimBlanks(name)), i, {}});
+            firstSectionNamed_.emplace(lowerCase(sections_.back().name), sections_.size() - 1);
             continue;
         }
         if (sections_.empty()) {
@@ -99,42 +124,32 @@ void IniText::parse()
 
 const IniText::Section *IniText::findSection(std::string_view name) const
 {
-    auto found = firstSectionNamed_.find(lowerCase(trimBlanks(name)));
+    auto found = firstSectionNamed_.find(lowerCase(trimSpaces(name)));
     return found == firstSectionNamed_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniText::Entry *IniText::findEntry(const Section &section, std::string_view key)
 {
-    key = trimBlanks(key);
+    key = trimSpaces(key);
     for (const Entry &entry : section.entries) {
-        if (equalsIgnoringCase(entry.key, key)) {
+        if (entry.hasEquals && equalsIgnoringCase(entry.key, key)) {
             return &entry;
         }
     }
     return nullptr;
 }
 
-std::size_t IniText::sectionEnd(const Section &section) const
-{
-    auto next = std::find_if(sections_.begin(), sections_.end(),
-                             [&](const Section &other) { return other.header > section.header; });
-    return next == sections_.end() ? lines_.size() : next->header;
-}
-
 void IniText::insertLine(std::size_t at, std::string content)
 {
     if (at > 0 && !endsWithNewline(lines_[at - 1])) {
-        lines_[at - 1] += newline_;
+        lines_[at - 1] += kLineEnd;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), content + newline_);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), content.append(kLineEnd));
 }
 
 std::size_t IniText::appendSection(std::string_view section)
 {
-    if (!lines_.empty() && !trimBlanks(lines_.back()).empty()) {
-        insertLine(lines_.size(), "");
-    }
-    insertLine(lines_.size(), "[" + std::string(trimBlanks(section)) + "]");
+    insertLine(lines_.size(), "[" + std::string(trimSpaces(section)) + "]");
     parse();
     return sections_.size() - 1;
 }
@@ -144,14 +159,14 @@ bool IniText::setValue(std::string_view sectionName, std::string_view key, std::
     const Section *section = findSection(sectionName);
     std::size_t index = section ? static_cast<std::size_t>(section - sections_.data()) : appendSection(sectionName);
     const Section &target = sections_[index];
-    std::string line = std::string(trimBlanks(key)) + "=" + std::string(value);
+    std::string line = std::string(trimSpaces(key)) + "=" + std::string(value);
     if (const Entry *entry = findEntry(target, key)) {
-        if (entry->hasEquals && entry->value == trimBlanks(value)) {
+        if (entry->value == trimBlanks(value)) {
             return false;
         }
         std::string &old = lines_[entry->line];
         std::string ending = old.substr(withoutNewline(old).size());
-        old = std::string(trimBlanks(entry->key)) + "=" + std::string(value) + ending;
+        old = entry->key + "=" + std::string(value) + (ending.empty() ? std::string(kLineEnd) : ending);
     } else {
         std::size_t after = target.entries.empty() ? target.header : target.entries.back().line;
         insertLine(after + 1, line);
@@ -178,8 +193,14 @@ bool IniText::removeSection(std::string_view sectionName)
     if (!section) {
         return false;
     }
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(section->header),
-                 lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(*section)));
+    // The header and the entries go; comments and blank lines inside the section stay.
+    std::vector<std::size_t> doomed {section->header};
+    for (const Entry &entry : section->entries) {
+        doomed.push_back(entry.line);
+    }
+    for (auto line = doomed.rbegin(); line != doomed.rend(); ++line) {
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*line));
+    }
     parse();
     return true;
 }
@@ -194,7 +215,7 @@ bool IniText::replaceEntries(std::string_view sectionName, const std::vector<std
     }
     std::size_t at = sections_[index].header + 1;
     for (const std::string &entry : entries) {
-        insertLine(at++, std::string(trimBlanks(entry)));
+        insertLine(at++, std::string(trimSpaces(entry)));
     }
     parse();
     return true;

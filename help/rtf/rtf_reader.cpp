@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -48,6 +49,14 @@ struct FontEntry
     std::string name;
     int codePage = 0;
     bool codePageGiven = false;
+};
+
+// A field's instruction is read once, when the field's first result begins; instruction text after
+// that changes nothing, so a field with many results costs no more than one with a single result.
+struct FieldInProgress
+{
+    std::string instruction;
+    std::optional<std::string> link; // set at the first result; empty when the field is no hyperlink
 };
 
 struct PictureInProgress
@@ -260,7 +269,7 @@ private:
     std::vector<std::optional<Color>> colors;
     Color colorBeingDefined;
     bool colorHasValue = false;
-    std::vector<std::string> fieldInstructions;
+    std::vector<FieldInProgress> fields;
     PictureInProgress picture;
     Paragraph bodyParagraph;
     Paragraph footnoteParagraph;
@@ -429,15 +438,21 @@ bool Reader::destinationWord(const Token &token, bool starred)
         current.destination = Destination::Picture;
         picture = PictureInProgress();
     } else if (word == "field") {
-        current.field = static_cast<int>(fieldInstructions.size());
-        fieldInstructions.emplace_back();
+        current.field = static_cast<int>(fields.size());
+        fields.emplace_back();
     } else if (word == "fldinst") {
         current.destination = Destination::FieldInstruction;
     } else if (word == "fldrslt") {
         current.destination = Destination::Body;
-        std::string link = current.field >= 0 ? hyperlinkTarget(fieldInstructions[current.field]) : std::string();
-        if (!link.empty()) {
-            current.format.link = link;
+        if (current.field >= 0) {
+            FieldInProgress &field = fields[current.field];
+            if (!field.link) {
+                field.link = hyperlinkTarget(field.instruction);
+                field.instruction = std::string();
+            }
+            if (!field.link->empty()) {
+                current.format.link = *field.link;
+            }
         }
     } else if (word == "footnote") {
         footnotes.emplace_back();
@@ -742,8 +757,8 @@ void Reader::appendUtf8(const std::string &utf8)
     }
     State &current = state();
     if (current.destination == Destination::FieldInstruction) {
-        if (current.field >= 0) {
-            fieldInstructions[current.field] += utf8;
+        if (current.field >= 0 && !fields[current.field].link) {
+            fields[current.field].instruction += utf8;
         }
         return;
     }

@@ -1,11 +1,15 @@
 #include "frm_golf_help.h"
 #include "recording_message_box.h"
+#include "rtf/rtf_reader.h"
 #include "setting_values.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,6 +170,19 @@ private Q_SLOTS:
         QCOMPARE(cursor.charFormat().foreground().color(), QColor(0, 0, 0));
         QCOMPARE(cursor.charFormat().fontPointSize(), 10.0);
         QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
+        QCOMPARE(cursor.charFormat().fontFamilies().toStringList(),
+                 QStringList {QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    }
+
+    void longTopicNamesScrollSideways()
+    {
+        const QString name = QStringLiteral("Entering or changing the yardages of every hole of a course");
+        openWindow("[General]\nEntries=1\nListWidth=180\n[1]\nListItem=" + name.toUtf8() + "\nListTarget=round.txt\n");
+        window->resize(700, 500);
+        QTRY_COMPARE(window->TreeView1->width(), 180);
+        QVERIFY(window->TreeView1->visualItemRect(node(2)).right()
+                >= window->TreeView1->visualItemRect(node(2)).left() + window->fontMetrics().horizontalAdvance(name));
+        QVERIFY(window->TreeView1->horizontalScrollBar()->maximum() > 0);
     }
 
     void defaultsWithoutHelpIni()
@@ -222,19 +239,26 @@ private Q_SLOTS:
 
     void resizeLaysOutTheParts_data()
     {
+        QTest::addColumn<QByteArray>("setting");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("roomy") << QSize(700, 500);
-        QTest::newRow("narrower than the list") << QSize(120, 300);
-        QTest::newRow("tiny") << QSize(10, 10);
+        QTest::newRow("roomy") << QByteArray("180") << QSize(700, 500);
+        QTest::newRow("narrower than the list") << QByteArray("180") << QSize(120, 300);
+        QTest::newRow("tiny") << QByteArray("180") << QSize(10, 10);
+        QTest::newRow("list wider than the window") << QByteArray("99999") << QSize(700, 500);
     }
 
     void resizeLaysOutTheParts()
     {
+        QFETCH(QByteArray, setting);
         QFETCH(QSize, size);
-        openWindow();
+        openWindow(QByteArray(kHelpIni).replace("ListWidth=180", "ListWidth=" + setting));
         window->resize(size);
-        QTRY_COMPARE(window->cmdQuit->width(), std::min(180, window->centralWidget()->width()));
+        // The document keeps at least a third of the window.
+        QTRY_COMPARE(window->WB1->width(),
+                     std::max(window->centralWidget()->width() - 1 - window->cmdQuit->width(), 0));
         QSize inner = window->centralWidget()->size();
+        QCOMPARE(window->cmdQuit->width(), std::min(setting.toInt(), inner.width() - 1 - (inner.width() + 2) / 3));
+        QVERIFY(window->WB1->width() * 3 >= inner.width());
         int listWidth = window->cmdQuit->width();
         QCOMPARE(window->cmdQuit->pos(), QPoint(0, 0));
         QCOMPARE(window->TreeView1->geometry(),
@@ -292,6 +316,29 @@ private Q_SLOTS:
             }
         }
         QVERIFY(messages.shown.isEmpty());
+    }
+
+    // A table after a heading must not keep the heading's look: its cells are in the body's size.
+    void shippedTablesUseTheBodyText()
+    {
+        const QStringList documents = QDir(QStringLiteral(HELP_ASSETS_DIR)).entryList({"*.rtf"});
+        QVERIFY(!documents.isEmpty());
+        for (const QString &name : documents) {
+            QFile file(QDir(QStringLiteral(HELP_ASSETS_DIR)).filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            rtf::Document document = rtf::read(file.readAll().toStdString());
+            for (const rtf::Block &block : document.blocks) {
+                for (const rtf::Row &row : block.table() ? block.table()->rows : std::vector<rtf::Row>()) {
+                    for (const rtf::Cell &cell : row.cells) {
+                        for (const rtf::Block &inCell : cell.blocks) {
+                            for (const rtf::Inline &run : inCell.paragraph()->inlines) {
+                                QVERIFY2(run.format.halfPoints == 22, qPrintable(name + ": " + run.text.c_str()));
+                            }
+                        }
+                    }
+                }
+            }
+        }
     }
 };
 

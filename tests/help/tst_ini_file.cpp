@@ -226,7 +226,7 @@ private Q_SLOTS:
         QCOMPARE(ini->SectionName(), QString());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[Main]\n; remark\n\n[Other]\nk=v\n"));
+        QCOMPARE(file.readAll(), QByteArray("[Main]\n; remark\n[Other]\r\nk=v\r\n"));
     }
 };
 

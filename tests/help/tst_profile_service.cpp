@@ -93,30 +93,60 @@ private Q_SLOTS:
         QCOMPARE(static_cast<std::int32_t>(GetPrivateProfileIntA(section, key, 99, file())), number);
     }
 
-    void listsAndBufferSizes_data()
+    // Every list read, each into a buffer with guard bytes behind it that must stay untouched.
+    void listReads_data()
     {
-        QTest::addColumn<int>("what"); // an index into the calls of listsAndBufferSizes
+        QTest::addColumn<QByteArray>("content"); // a null content means no file at all
+        QTest::addColumn<int>("what"); // an index into the calls of listReads
         QTest::addColumn<int>("size");
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<int>("result");
-        QTest::newRow("sections") << 0 << 64 << QByteArray("One\0Two\0\0", 9) << 8;
-        QTest::newRow("sections cut") << 0 << 6 << QByteArray("One\0\0\0", 6) << 4;
-        QTest::newRow("keys") << 1 << 64 << QByteArray("a\0bee\0\0", 7) << 6;
-        QTest::newRow("keys cut") << 1 << 5 << QByteArray("a\0b\0\0", 5) << 3;
-        QTest::newRow("entries") << 2 << 64 << QByteArray("a=1\0bee=two\0\0", 13) << 12;
-        QTest::newRow("entries cut") << 2 << 8 << QByteArray("a=1\0be\0\0", 8) << 6;
-        QTest::newRow("value cut") << 3 << 3 << QByteArray("tw\0", 3) << 2;
-        QTest::newRow("null default") << 4 << 8 << QByteArray("\0", 1) << 0;
+        const QByteArray two = "[One]\na = 1\n; comment\nbee= two\n[Two]\n";
+        const QByteArray keys = "[One]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=val4\r\n";
+        const QByteArray three = "[section1]\r\n[section2]\r\n[section3]\r\n";
+        auto row = [](const char *name, const QByteArray &content, int what, int size, const QByteArray &expected,
+                      int result) { QTest::newRow(name) << content << what << size << expected << result; };
+        row("sections", two, 0, 64, QByteArray("One\0Two\0\0", 9), 8);
+        row("sections cut", two, 0, 6, QByteArray("One\0\0\0", 6), 4);
+        row("keys", two, 1, 64, QByteArray("a\0bee\0\0", 7), 6);
+        row("keys cut", two, 1, 5, QByteArray("a\0b\0\0", 5), 3);
+        row("entries", two, 2, 64, QByteArray("a=1\0bee=two\0\0", 13), 12);
+        row("entries cut", two, 2, 8, QByteArray("a=1\0be\0\0", 8), 6);
+        row("value cut", two, 3, 3, QByteArray("tw\0", 3), 2);
+        row("null default", two, 4, 8, QByteArray("\0", 1), 0);
+        row("sections fill all but one byte", "[ab]\n[cdefgh]\n", 0, 4, QByteArray("ab\0\0", 4), 2);
+        row("keys fill all but one byte", "[One]\nab=1\ncdefgh=2\n", 1, 4, QByteArray("ab\0\0", 4), 2);
+        row("entries fill all but one byte", "[One]\na=1\nlonger=2\n", 2, 5, QByteArray("a=1\0\0", 5), 3);
+        row("sections with room to spare", three, 0, 29, QByteArray("section1\0section2\0section3\0\0", 28), 27);
+        row("sections fitting exactly count as cut", three, 0, 28, QByteArray("section1\0section2\0section3\0\0", 28),
+            26);
+        row("last key cut", "[One]\r\nname1=1\r\nname2=2\r\nname4=4\r\n", 1, 16, QByteArray("name1\0name2\0na\0\0", 16),
+            14);
+        row("only key=value lines are keys", keys, 1, 64, QByteArray("name1\0name2\0name4\0\0", 19), 18);
+        row("a section lists every line", keys, 2, 64, QByteArray("name1=val1\0name2=\0name3\0name4=val4\0\0", 36), 35);
+        row("a NUL at the end of the file", keys + '\0', 2, 64,
+            QByteArray("name1=val1\0name2=\0name3\0name4=val4\0\0", 36), 35);
+        row("lone CR line ends", "[One]\rname1=val1\rname2=\"val2\"\rname3\rname4=a\r[t]\r", 1, 64,
+            QByteArray("name1\0name2\0name4\0\0", 19), 18);
+        row("header without ']' and text after ']'", "[A\r\nk=1\r\n[B] note\r\nC]\r\n", 0, 64,
+            QByteArray("A\0B\0\0", 5), 4);
+        row("missing file: sections", QByteArray(), 0, 8, QByteArray("\0#", 2), 0);
+        row("missing file: keys", QByteArray(), 1, 8, QByteArray("\0#", 2), 0);
+        row("missing file: entries", QByteArray(), 2, 8, QByteArray("\0#", 2), 0);
     }
 
-    void listsAndBufferSizes()
+    void listReads()
     {
+        QFETCH(QByteArray, content);
         QFETCH(int, what);
         QFETCH(int, size);
         QFETCH(QByteArray, expected);
         QFETCH(int, result);
-        writeFile("[One]\na = 1\n; comment\nbee= two\n[Two]\n");
-        QByteArray buffer(size, '#');
+        if (!content.isNull()) {
+            writeFile(content);
+        }
+        const int guard = 32;
+        QByteArray buffer(size + guard, '#');
         char *out = buffer.data();
         auto usable = static_cast<std::uint32_t>(size);
         const std::function<std::uint32_t()> calls[] = {
@@ -128,6 +158,44 @@ private Q_SLOTS:
         };
         QCOMPARE(int(calls[what]()), result);
         QCOMPARE(buffer.left(expected.size()), expected);
+        QCOMPARE(buffer.mid(size), QByteArray(guard, '#'));
+    }
+
+    // Names passed in lose only spaces; a default loses only trailing spaces. The file ends in a NUL.
+    void callerArgumentsAndEmptyNames_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("defaultValue");
+        QTest::addColumn<QByteArray>("expected");
+        auto row = [](const char *name, const char *section, const char *key, const char *dflt, const char *expected) {
+            QTest::newRow(name) << QByteArray(section) << QByteArray(key) << QByteArray(dflt) << QByteArray(expected);
+        };
+        row("spaces around names", "  s ", " name ", "d", "v");
+        row("tab before a section", "\ts", "name", "d", "d");
+        row("tab after a key", "s", "name\t", "d", "d");
+        row("vertical tab in a key", "s", "name\v", "d", "d");
+        row("line feed in a section", "s\n", "name", "d", "d");
+        row("trailing spaces of a default", "s", "none", "d\t  ", "d\t");
+        row("trailing tab of a default", "s", "none", "d \t", "d \t");
+        row("section with an empty name", "", "key", "d", "val_e_section");
+        row("section holding only an empty-named key", "t", "", "d", "val_no_key");
+        row("empty key name with no such key", "s", "", "d", "d");
+    }
+
+    void callerArgumentsAndEmptyNames()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, defaultValue);
+        QFETCH(QByteArray, expected);
+        writeFile(QByteArray("\r\nkey=val_no_section\r\n[]\r\nkey=val_e_section\r\n[s]\r\nname=v\r\n"
+                             "[t]\r\n=val_no_key\r\n[u]\r\n\0",
+                             82));
+        char buffer[64];
+        QCOMPARE(GetPrivateProfileStringA(section, key, defaultValue, buffer, sizeof buffer, file()),
+                 std::uint32_t(expected.size()));
+        QCOMPARE(QByteArray(buffer), expected);
     }
 
     void writesInPlace_data()
@@ -143,10 +211,11 @@ private Q_SLOTS:
         };
         row("replace a value", "a", "ONE", "9", QByteArray(base).replace("one=1", "one=9"));
         row("add a key after the last entry", "A", "three", "3", QByteArray(base).replace("2\r\n", "2\r\nthree=3\r\n"));
-        row("add a section", "C", "k", "v", base + "\r\n\r\n[C]\r\nk=v\r\n");
+        row("add a section", "C", "k", "v", base + "\r\n[C]\r\nk=v\r\n");
         row("add to a last line without ending", "B", "z", "1", base + "\r\nz=1\r\n");
         row("delete a key", "A", "one", nullptr, QByteArray(base).replace("one=1\r\n", ""));
-        row("delete a section", "A", nullptr, nullptr, "; top\r\n[B]\r\nx=y");
+        row("delete a section, keeping its comments", "A", nullptr, nullptr, "; top\r\n; keep\r\n\r\n[B]\r\nx=y");
+        row("replace a last value without line end", "B", "x", "z", QByteArray(base).replace("x=y", "x=z\r\n"));
     }
 
     void writesInPlace()
@@ -165,20 +234,43 @@ private Q_SLOTS:
     {
         writeFile("[A]\none=1\n; keep\ntwo=2\n[B]\nx=y\n");
         QVERIFY(WritePrivateProfileSectionA("A", "new=1\0other=2\0", file()));
-        QCOMPARE(fileContent(), QByteArray("[A]\nnew=1\nother=2\n; keep\n[B]\nx=y\n"));
+        QCOMPARE(fileContent(), QByteArray("[A]\nnew=1\r\nother=2\r\n; keep\n[B]\nx=y\n"));
         QVERIFY(WritePrivateProfileSectionA("A", "", file()));
         QCOMPARE(fileContent(), QByteArray("[A]\n; keep\n[B]\nx=y\n"));
     }
 
-    void createsFileAndSeesOutsideChanges()
+    // Whatever the file held, the lines the service adds end in CR LF and the rest stays as it was.
+    void writesAroundOddContent_data()
     {
-        QVERIFY(!QFile::exists(path));
-        QVERIFY(WritePrivateProfileStringA("S", "k", "first", file()));
-        QCOMPARE(fileContent(), QByteArray("[S]\nk=first\n"));
-        writeFile("[S]\nk=changed by hand\n");
-        char buffer[64];
-        GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer, file());
-        QCOMPARE(QByteArray(buffer), QByteArray("changed by hand"));
+        QTest::addColumn<QByteArray>("content"); // a null content means no file at all
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray junk("Data \0 before \0 first \0 section", 31);
+        QTest::newRow("new file") << QByteArray() << QByteArray("[S]\r\nk=v\r\n");
+        QTest::newRow("file with LF lines") << QByteArray("[S]\nx=1\n") << QByteArray("[S]\nx=1\nk=v\r\n");
+        QTest::newRow("lone CR lines") << QByteArray("[A]\rk=1\r[S]\rk=2\r") << QByteArray("[A]\rk=1\r[S]\rk=v\r");
+        QTest::newRow("NULs before the first section") << junk << junk + "\r\n[S]\r\nk=v\r\n";
+        QTest::newRow("only a UTF-8 BOM") << QByteArray("\xEF\xBB\xBF") << QByteArray("\xEF\xBB\xBF\r\n[S]\r\nk=v\r\n");
+        QTest::newRow("header without ']'") << QByteArray("[S\r\nk=1\r\n") << QByteArray("[S\r\nk=v\r\n");
+        QTest::newRow("line without '=' is no key") << QByteArray("[S]\r\nk\r\n") << QByteArray("[S]\r\nk\r\nk=v\r\n");
+        QTest::newRow("spaced caller names") << QByteArray("[S]\r\nk=1\r\n") << QByteArray("[S]\r\nk=v\r\n");
+    }
+
+    void writesAroundOddContent()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, expected);
+        if (!content.isNull()) {
+            writeFile(content);
+        }
+        QVERIFY(WritePrivateProfileStringA(" S ", " k ", "v", file()));
+        QCOMPARE(fileContent(), expected);
+    }
+
+    void deletingTheLastKeyKeepsTheLineEnd()
+    {
+        writeFile("[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
+        QVERIFY(WritePrivateProfileStringA("B", "k", nullptr, file()));
+        QCOMPARE(fileContent(), QByteArray("[A]\r\nk=1\r\n[B]\r\n"));
     }
 
     void bareNameLivesInTheWindowsDirectory()
@@ -195,6 +287,10 @@ private Q_SLOTS:
         char buffer[16];
         QCOMPARE(GetProfileStringA("win", "KEY", "", buffer, sizeof buffer), 5u);
         QCOMPARE(GetProfileIntA("Own", "key", 5), 5u);
+        QCOMPARE(GetPrivateProfileIntA("Own", "key", 5, "bare.ini"), 1u);
+        QCOMPARE(GetPrivateProfileStringA(nullptr, nullptr, "", buffer, sizeof buffer, "bare.ini"), 4u);
+        QCOMPARE(GetProfileIntA(nullptr, "key", 5), 0u);
+        QCOMPARE(GetPrivateProfileIntA(nullptr, "key", 5, "bare.ini"), 5u);
     }
 
     void refusesHarmfulWrites()

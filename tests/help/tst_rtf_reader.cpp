@@ -11,6 +11,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <algorithm>
+
 namespace {
 
 QString textOf(const QByteArray &rtf)
@@ -132,6 +134,24 @@ private Q_SLOTS:
         QCOMPARE(indented.next().blockFormat().alignment(), Qt::AlignRight);
         QCOMPARE(formatAt(document, "link").anchorHref(), QStringLiteral("https://example.org"));
         QVERIFY(formatAt(document, "link").isAnchor());
+    }
+
+    // Many results after one long instruction: each result is a link, read from the instruction once.
+    void fieldWithManyResults()
+    {
+        const int results = 20000;
+        QByteArray rtf = "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"https://example.org\" \\\\o \""
+            + QByteArray(200 * 1024, 't') + "\"}";
+        for (int i = 0; i < results; ++i) {
+            rtf += "{\\fldrslt x}";
+        }
+        rtf::Document document = rtf::read((rtf + "}\\par}").toStdString());
+        QCOMPARE(QString::fromStdString(rtf::plainText(document)), QString(results, u'x') + u'\n');
+        QCOMPARE(document.blocks.size(), std::size_t(1));
+        const auto &inlines = document.blocks.front().paragraph()->inlines;
+        QVERIFY(!inlines.empty());
+        QVERIFY(std::all_of(inlines.begin(), inlines.end(),
+                            [](const rtf::Inline &run) { return run.format.link == "https://example.org"; }));
     }
 
     void buildsTablesWithNestedTables()
