@@ -55,7 +55,7 @@ QStringList tableRow(const RoundOutcome &round)
     const bool counted = round.counted();
     const QString date = playedOnText(round.round);
     return {date.isEmpty() ? none : date,
-            number(int(round.round.recordNo)),
+            QString::number(round.round.recordNo),
             round.round.course,
             round.round.details ? round.round.details->tee : none,
             number(round.gross),

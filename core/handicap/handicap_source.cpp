@@ -19,11 +19,15 @@ QString textOf(const SQLite::Column &column)
 }
 
 // A hole value by the leading-number rule, its whole part; bounded so that
-// a pasted run of digits cannot overflow the sums.
+// a pasted run of digits cannot overflow the sums. Stored whole numbers, the
+// usual case, skip the text.
 int wholeNumber(const SQLite::Column &column)
 {
-    constexpr double bound = 100000.0;
-    return int(std::clamp(std::floor(text::leadingNumber(textOf(column))), -bound, bound));
+    constexpr qint64 bound = 100000;
+    if (column.isInteger()) {
+        return int(std::clamp<qint64>(column.getInt64(), -bound, bound));
+    }
+    return int(std::clamp(std::floor(text::leadingNumber(textOf(column))), double(-bound), double(bound)));
 }
 
 std::string holeColumns(const char *prefix, const char *table)
