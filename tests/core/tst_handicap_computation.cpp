@@ -101,16 +101,6 @@ private Q_SLOTS:
                             [](const RoundOutcome &r) { return r.reduction == 0 && r.cap == Cap::None; }));
     }
 
-    void indexBeforeIsTheIndexAfterThePreviousRound()
-    {
-        const HandicapResult result = computeHandicap(onOakLinks(dailyRounds({10, 12, 14, 11, 13})));
-
-        QCOMPARE(byRecord(result, 3).indexBefore, std::optional<int>());
-        QCOMPARE(byRecord(result, 4).indexBefore, std::optional(80));
-        QCOMPARE(byRecord(result, 5).indexBefore, std::optional(90));
-        QCOMPARE(byRecord(result, 5).courseHandicap, std::optional(9));
-    }
-
     void courseHandicap_data()
     {
         QTest::addColumn<int>("index");

@@ -134,15 +134,6 @@ private Q_SLOTS:
         QVERIFY(inputs.ratedTees.empty());
         QCOMPARE(scorebookProblem(book.database()), QString());
     }
-
-    void aFileWithoutTheOriginalTablesIsNoScorebook()
-    {
-        QTemporaryDir folder;
-        SQLite::Database other(folder.filePath("other.db").toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        other.exec("CREATE TABLE golfers (golfer_name TEXT)");
-
-        QCOMPARE(scorebookProblem(other), QStringLiteral("it has no table \"courseinfo\""));
-    }
 };
 
 QTEST_GUILESS_MAIN(HandicapSourceTest)
