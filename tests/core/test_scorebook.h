@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <SQLiteCpp/Database.h>
+
+#include <memory>
+
+// A scorebook in a temporary folder, made from the project's schema, with the
+// handicap's two tables unless asked otherwise; rows are written as text.
+class TestScorebook
+{
+public:
+    explicit TestScorebook(bool withHandicapTables = true);
+
+    QString path() const { return path_; }
+    SQLite::Database &database() { return *database_; }
+
+    void addGolfer(const QString &name);
+    // strokeIndex: h1..h18 as stored; par 4 on every hole.
+    void addCourse(const QString &name, const QString &size, const QStringList &strokeIndex);
+    void addCourse(const QString &name); // eighteen holes, hole n has stroke index n
+    // Returns the round's record number. Pars are 4 on every hole.
+    qint64 addRound(const QString &golfer, const QString &course, const QStringList &strokes);
+    qint64 addRound(const QString &golfer, const QString &course, int gross);
+    void addDetails(qint64 recordNo, const QString &tee, const QString &playedOn, int pcc = 0);
+    void addRating(const QString &course, const QString &tee, double rating, int slope);
+
+private:
+    QTemporaryDir folder_;
+    QString path_;
+    std::unique_ptr<SQLite::Database> database_;
+};
+
+// Fours, the first holes raised (or lowered) by up to two strokes to make the gross.
+QStringList strokesText(int gross);
