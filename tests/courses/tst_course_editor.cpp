@@ -1,6 +1,7 @@
 #include "courses/frm_new_course.h"
 #include "tests/courses/course_windows.h"
 #include "tests/support/test_program.h"
+#include "tests/support/x11_keys.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -165,6 +166,19 @@ private Q_SLOTS:
         QCOMPARE(program.beeper.beeps, 0);
     }
 
+    void keysTypedInBurstsAllReachTheirBoxes()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        QVERIFY(editor);
+        typeInto(editor, QStringLiteral("yb1_0"), QString());
+        x11_keys::burst(editor, QStringLiteral("412\r36"));
+        QCoreApplication::processEvents();
+        x11_keys::burst(editor, QStringLiteral("6\r"));
+        QCoreApplication::processEvents();
+        QCOMPARE(column(editor, "yb1", 2), (QStringList {"412", "366"}));
+    }
+
     void nineSwitchKeepsTheFrontWhileTheBackIsTyped()
     {
         TestProgram program;
@@ -178,6 +192,7 @@ private Q_SLOTS:
         QTest::keyClick(nineSwitch(editor), Qt::Key_Return);
 
         QCOMPARE(nineSwitch(editor)->text(), QStringLiteral("&Front Nine"));
+        QCOMPARE(nineSwitch(editor)->accessibleName(), QStringLiteral("Front Nine"));
         QCOMPARE(editor->findChild<QGroupBox *>(QStringLiteral("fraf9"))->title(), QStringLiteral("Back Nine"));
         QCOMPARE(holeLabels(editor), numbers(10, 9));
         QCOMPARE(column(editor, "yb1"), QStringList(10, QStringLiteral("0")));

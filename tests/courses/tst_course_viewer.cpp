@@ -106,6 +106,7 @@ private Q_SLOTS:
         const QStringList front = row(viewer, "lblw1", "lblwy", "lblwtot");
         click(viewer, QStringLiteral("cmdNine"));
         QCOMPARE(nineSwitch(viewer)->text(), QStringLiteral("&Front Nine"));
+        QCOMPARE(nineSwitch(viewer)->accessibleName(), QStringLiteral("Front Nine"));
         QCOMPARE(holeLabels(viewer), numbers(10, 9) << "IN");
         QCOMPARE(row(viewer, "lblb1", "lblby", "lblbtot"),
                  numbers(310, 9) << "2826"

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 // The record set the windows rely on, over a real scorebook file.
 class DatgolfTest : public QObject
 {
@@ -163,6 +165,31 @@ private Q_SLOTS:
             throw DatabaseError(QStringLiteral("refused"));
         }));
         QCOMPARE(open(QStringLiteral("golfers"))->recordCount(), 0);
+        // The same connection forgets the rolled-back record too.
+        QCOMPARE(golfers->recordCount(), 0);
+        golfers->moveFirst();
+        QVERIFY(golfers->atEnd());
+
+        // An edit that changes no field writes nothing and is no error.
+        addGolfers({QStringLiteral("Ann")});
+        golfers->refresh();
+        golfers->edit();
+        golfers->update();
+        QCOMPARE(golfers->field(QStringLiteral("golfer_name")), QStringLiteral("Ann"));
+    }
+
+    void createEmptySaysWhyInPlainWords()
+    {
+        const QString missingFolder = m_dir.filePath(QStringLiteral("no/such/folder/teedat2000.mdb"));
+        QCOMPARE(scorebook::createEmpty(missingFolder), QStringLiteral("The folder does not exist."));
+        if (geteuid() == 0) {
+            QSKIP("a read-only folder is writable for root");
+        }
+        QTemporaryDir locked;
+        QVERIFY(QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const QString failure = scorebook::createEmpty(locked.filePath(QStringLiteral("teedat2000.mdb")));
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(failure, QStringLiteral("The folder is read-only: no new file can be made in it."));
     }
 
     void inspectTellsWhatIsWrong_data()

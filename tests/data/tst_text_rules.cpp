@@ -39,6 +39,32 @@ private Q_SLOTS:
         QCOMPARE(text::leadingNumber(text), number);
     }
 
+    // One character for one: never "SS" for "ß", never "FI" for the ligature.
+    void capitals_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("raised");
+        QTest::newRow("ascii") << "o'Neil"
+                               << "O'NEIL";
+        QTest::newRow("accents") << "Åsa Éric"
+                                 << "ÅSA ÉRIC";
+        QTest::newRow("sharp s stays") << "Strauß"
+                                       << "STRAUß";
+        QTest::newRow("ligature stays") << "ﬁsh"
+                                        << "ﬁSH";
+        QTest::newRow("outside the basic plane")
+            << QString::fromUcs4(U"\U00010428x") << QString::fromUcs4(U"\U00010400X");
+        QTest::newRow("lone surrogate kept")
+            << QStringLiteral("a") + QChar(0xD800) << QStringLiteral("A") + QChar(0xD800);
+    }
+    void capitals()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, raised);
+        QCOMPARE(text::capitals(name), raised);
+        QCOMPARE(text::capitals(name).size(), name.size());
+    }
+
     void truthValue_data()
     {
         QTest::addColumn<QString>("text");

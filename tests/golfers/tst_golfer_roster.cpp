@@ -129,6 +129,12 @@ private Q_SLOTS:
                                << QStringList {"OBrien"} << QStringList {"OBrien"} << false;
         QTest::newRow("wildcards are letters") << QStringList {"A%", "Al", "A_"} << QStringList {"Al", "A%"} << "A%"
                                                << QStringList {"Al", "A_"} << QStringList {"Al"} << false;
+        QTest::newRow("capitals one for one: sharp s")
+            << QStringList {"Strauß", "STRAUSS"} << QStringList {"Strauß", "STRAUSS"} << "Strauß"
+            << QStringList {"STRAUSS"} << QStringList {"STRAUSS"} << false;
+        QTest::newRow("capitals one for one: ligature")
+            << QStringList {"ﬁsh", "FISH"} << QStringList {"ﬁsh", "FISH"} << "FISH" << QStringList {"ﬁsh"}
+            << QStringList {"ﬁsh"} << false;
         QTest::newRow("no rounds at all")
             << QStringList {"Ann"} << QStringList() << "Ann" << QStringList() << QStringList() << false;
     }
@@ -160,6 +166,37 @@ private Q_SLOTS:
         QCOMPARE(roster.stored(QStringLiteral("rounds")), roundsLeft);
         QCOMPARE(roster.listed(PickLists::ScoreCardGolfers), golfersLeft);
         QCOMPARE(roster.name->currentText(), QStringLiteral("Select / Add Golfer"));
+    }
+
+    void typedNameIsNeverCompleted()
+    {
+        Roster roster({QStringLiteral("Patricia")}, {QStringLiteral("Patricia")});
+        roster.type(QStringLiteral("Pat"));
+        QCOMPARE(roster.name->currentText(), QStringLiteral("Pat"));
+        roster.press("cmdSaveName");
+        QCOMPARE(roster.stored(QStringLiteral("golfers")), (QStringList {"Patricia", "Pat"}));
+
+        roster.program.messages.answers = {MessageAnswer::Yes};
+        roster.type(QStringLiteral("Pat"));
+        roster.press("cmdDeleteGolfer");
+        QCOMPARE(roster.stored(QStringLiteral("golfers")), QStringList {"Patricia"});
+        QCOMPARE(roster.stored(QStringLiteral("rounds")), QStringList {"Patricia"});
+    }
+
+    void brokenCharacterIsRefusedNotStoredAsAQuestionMark()
+    {
+        Roster roster({QStringLiteral("A?")}, {QStringLiteral("A?")});
+        const QString broken = QStringLiteral("A") + QChar(0xD800);
+        roster.name->setEditText(broken);
+        roster.press("cmdSaveName");
+        roster.program.messages.answers = {MessageAnswer::Yes};
+        roster.name->setEditText(broken);
+        roster.press("cmdDeleteGolfer");
+        QCOMPARE(
+            roster.program.messages.titles(),
+            (QStringList {"Error adding new golfer.", " Delete a Golfer and all thier Rounds? ", "Delete a golfer."}));
+        QCOMPARE(roster.stored(QStringLiteral("golfers")), QStringList {"A?"});
+        QCOMPARE(roster.stored(QStringLiteral("rounds")), QStringList {"A?"});
     }
 
     void answeringNoChangesNothing()

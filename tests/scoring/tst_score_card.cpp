@@ -1,6 +1,7 @@
 #include "data/datgolf.h"
 #include "scoring/frm_scoreround.h"
 #include "tests/support/test_program.h"
+#include "tests/support/x11_keys.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+#include <SQLiteCpp/Database.h>
 
 namespace {
 
@@ -209,39 +212,59 @@ private Q_SLOTS:
         QCOMPARE(round["putb9"], QStringLiteral("0"));
     }
 
+    // Each key with the text X11 gives it, typed between the 5 and the 6 of "56".
     void keys_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("key");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("digit") << int(Qt::Key_7) << "7"
-                               << "57" << 0;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << ""
-                                   << "" << 0;
-        QTest::newRow("letter") << int(Qt::Key_A) << "a"
-                                << "5" << 1;
-        QTest::newRow("space") << int(Qt::Key_Space) << " "
-                               << "5" << 1;
-        QTest::newRow("minus") << int(Qt::Key_Minus) << "-"
-                               << "5" << 1;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << ""
-                                << "5" << 1;
+        QTest::newRow("digit") << QChar('7') << "576" << 0;
+        QTest::newRow("backspace") << QChar('\b') << "6" << 0;
+        QTest::newRow("delete") << QChar(0x7f) << "5" << 0;
+        QTest::newRow("letter") << QChar('a') << "56" << 1;
+        QTest::newRow("space") << QChar(' ') << "56" << 1;
+        QTest::newRow("minus") << QChar('-') << "56" << 1;
+        QTest::newRow("escape") << QChar(0x1b) << "56" << 1;
     }
     void keys()
     {
-        QFETCH(int, key);
+        QFETCH(QChar, key);
         QFETCH(QString, expected);
         QFETCH(int, beeps);
         Card card;
         QLineEdit *box = card.box("txth1", 3);
-        box->setText(QStringLiteral("5"));
+        box->setText(QStringLiteral("56"));
         box->setFocus();
         box->deselect();
-        box->end(false);
-        QTest::keyClick(box, Qt::Key(key));
+        box->setCursorPosition(1);
+        x11_keys::press(box, key);
         QCOMPARE(box->text(), expected);
         QCOMPARE(card.program.beeper.beeps, beeps);
+    }
+
+    void keysTypedInBurstsAllReachTheirBoxes()
+    {
+        Card card;
+        card.box("txth1", 0)->setFocus();
+        x11_keys::burst(card.window, QStringLiteral("412\r36"));
+        QCoreApplication::processEvents();
+        x11_keys::burst(card.window, QStringLiteral("6\r5"));
+        QCoreApplication::processEvents();
+        QCOMPARE(card.box("txth1", 2)->text(), QStringLiteral("5"));
+        QCOMPARE(card.box("txth1", 0)->text(), QStringLiteral("412"));
+        QCOMPARE(card.box("txth1", 1)->text(), QStringLiteral("366"));
+    }
+
+    void nineSwitchIsAnnouncedByItsCaption()
+    {
+        Card card;
+        card.choose("cboCourse", 0);
+        auto *nine = card.find<QPushButton>(QStringLiteral("cmdNine"));
+        card.press("cmdNine");
+        QCOMPARE(nine->text(), QStringLiteral("&Front Nine"));
+        QCOMPARE(nine->accessibleName(), QStringLiteral("Front Nine"));
+        card.press("cmdNine");
+        QCOMPARE(nine->accessibleName(), QStringLiteral("Back Nine"));
     }
 
     void focusSelectsTheWholeBox()
@@ -343,6 +366,96 @@ private Q_SLOTS:
         QCOMPARE(card.program.messages.shown[0].text, text);
         QCOMPARE(card.roundCount(), 0);
         QCOMPARE(card.box("txth1", 0)->text(), score ? QStringLiteral("4") : QStringLiteral("0"));
+    }
+
+    void typedNamesNotInTheListsAreNeverSaved_data()
+    {
+        QTest::addColumn<QString>("course");
+        QTest::addColumn<QString>("golfer");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("course typed") << "Oak Glen"
+                                      << ""
+                                      << " ERROR - No Course Selected";
+        QTest::newRow("golfer typed") << ""
+                                      << "Anne"
+                                      << " ERROR - No Golfer Selected";
+        QTest::newRow("chosen course typed over") << "Pine"
+                                                  << ""
+                                                  << " ERROR - No Course Selected";
+    }
+    void typedNamesNotInTheListsAreNeverSaved()
+    {
+        QFETCH(QString, course);
+        QFETCH(QString, golfer);
+        QFETCH(QString, title);
+        Card card;
+        card.choose("cboCourse", 0);
+        card.choose("cboPlayer", 0);
+        card.box("txth1", 0)->setText(QStringLiteral("4"));
+        for (const auto &[list, typed] : {std::pair {"cboCourse", course}, std::pair {"cboPlayer", golfer}}) {
+            if (!typed.isEmpty()) {
+                auto *box = card.find<QComboBox>(QString::fromLatin1(list));
+                box->clearEditText();
+                QTest::keyClicks(box->lineEdit(), typed);
+            }
+        }
+        card.program.messages.answers = {MessageAnswer::Yes};
+        card.press("cmdSave");
+        QCOMPARE(card.program.messages.titles(), QStringList {title});
+        QCOMPARE(card.roundCount(), 0);
+    }
+
+    void totalsNeverOutliveTheRound()
+    {
+        Card card;
+        card.program.messages.answers = {MessageAnswer::Yes};
+        card.choose("cboCourse", 0);
+        card.choose("cboPlayer", 0);
+        card.typeNine({4, 5, 4, 3, 5, 4, 4, 3, 5}, {2, 2, 2, 2, 2, 2, 2, 2, 2});
+        card.press("cmdNine");
+        card.press("cmdSave"); // saved from a back nine left at 0
+        QCOMPARE(card.roundCount(), 1);
+        for (const char *total : {"lbl9tot", "lbl18tot", "lblputts9", "lblputts18"}) {
+            QCOMPARE(card.cell(QString::fromLatin1(total)), QStringLiteral("0"));
+        }
+
+        card.press("cmdNine");
+        card.choose("cboCourse", 0);
+        card.box("txth1", 0)->setText(QStringLiteral("6"));
+        card.press("cmdNine");
+        card.press("cmdExit");
+        card.program.windows.show(QStringLiteral("frmScoreround"));
+        QCOMPARE(card.cell("lbl18tot"), QStringLiteral("0"));
+        card.choose("cboCourse", 0);
+        QCOMPARE(card.cell("lbl18tot"), QStringLiteral("0"));
+        card.choose("cboPlayer", 0);
+        card.program.messages.shown.clear();
+        card.press("cmdSave");
+        QCOMPARE(card.program.messages.titles(), QStringList {" ERROR - No Score Entered"});
+        QCOMPARE(card.roundCount(), 1);
+    }
+
+    void busyScorebookAsksAndCancelKeepsTheCard()
+    {
+        Card card;
+        card.choose("cboCourse", 0);
+        card.choose("cboPlayer", 0);
+        card.box("txth1", 0)->setText(QStringLiteral("4"));
+        {
+            SQLite::Database other(card.program.context.databasePath().toStdString(), SQLite::OPEN_READWRITE);
+            other.exec("BEGIN EXCLUSIVE");
+            card.program.messages.answers = {MessageAnswer::Cancel};
+            card.press("cmdSave");
+            QCOMPARE(card.program.messages.shown.size(), 2);
+            QCOMPARE(card.program.messages.shown[0].buttons, MessageButtons::RetryCancel);
+            QCOMPARE(card.program.messages.shown[0].title, QStringLiteral("Scorebook Busy"));
+            QVERIFY(card.program.messages.shown[1].text.startsWith(QLatin1String("The round was not saved.")));
+            QCOMPARE(card.box("txth1", 0)->text(), QStringLiteral("4"));
+            QCOMPARE(card.find<QComboBox>(QStringLiteral("cboPlayer"))->currentText(), QStringLiteral("Ann"));
+        }
+        card.program.messages.answers = {MessageAnswer::Yes};
+        card.press("cmdSave");
+        QCOMPARE(card.roundCount(), 1);
     }
 
     void answeringNoKeepsTheRoundToCorrect()
