@@ -1,6 +1,6 @@
-#include "app/teebook_program.h"
 #include "bench/launch_timing.h"
 #include "bench/scorebook_generator.h"
+#include "shell/teebook_program.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

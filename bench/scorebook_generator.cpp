@@ -1,7 +1,7 @@
 #include "bench/scorebook_generator.h"
 
-#include "courses/course_layout.h"
-#include "data/scorebook_file.h"
+#include "core/records/course_layout.h"
+#include "core/scorebook/scorebook_file.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>

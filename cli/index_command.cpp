@@ -3,7 +3,7 @@
 #include "core/handicap/handicap_computation.h"
 #include "core/handicap/handicap_report.h"
 #include "core/handicap/handicap_source.h"
-#include "data/text_rules.h"
+#include "core/records/text_rules.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "courses/course_boxes.h"
 
+#include "core/records/shared_state.h"
 #include "courses/frm_new_course.h"
-#include "data/shared_state.h"
 
 #include <QLineEdit>
 

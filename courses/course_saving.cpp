@@ -1,15 +1,15 @@
 #include "courses/course_saving.h"
 
-#include "app/app_context.h"
-#include "app/wait_cursor.h"
+#include "core/records/course_cache.h"
+#include "core/records/course_layout.h"
+#include "core/records/resets.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
 #include "courses/course_boxes.h"
-#include "courses/course_cache.h"
-#include "courses/course_layout.h"
 #include "courses/frm_new_course.h"
-#include "data/database_error.h"
-#include "data/datgolf.h"
-#include "data/list_loaders.h"
-#include "data/resets.h"
+#include "ui/app_context.h"
+#include "ui/list_loaders.h"
+#include "ui/wait_cursor.h"
 
 #include <QComboBox>
 #include <QLineEdit>

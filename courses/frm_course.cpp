@@ -1,16 +1,16 @@
 #include "courses/frm_course.h"
 
-#include "app/app_context.h"
-#include "app/form_controls.h"
-#include "app/picture_box.h"
-#include "app/window_registry.h"
-#include "courses/card_fill.h"
-#include "courses/card_grid.h"
-#include "courses/course_layout.h"
-#include "courses/nine_switch.h"
-#include "data/list_loaders.h"
-#include "data/text_rules.h"
-#include "scoring/clear_card.h"
+#include "card/card_fill.h"
+#include "card/card_grid.h"
+#include "card/clear_card.h"
+#include "core/records/course_layout.h"
+#include "core/records/text_rules.h"
+#include "ui/app_context.h"
+#include "ui/form_controls.h"
+#include "ui/list_loaders.h"
+#include "ui/navigator.h"
+#include "ui/nine_switch.h"
+#include "ui/picture_box.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -80,7 +80,8 @@ void frmCourse::Form_Load()
 
 void frmCourse::Form_Activate()
 {
-    clear_card(this, *m_context.clock);
+    clear_card(*card);
+    showPrompt(cboCourse, PickLists::coursePrompt());
     // A cleared card has no course whose other nine could be shown.
     cmdNine->setEnabled(false);
     imgAd1->setPicture(m_context.ImageList1.picture(9));
@@ -97,9 +98,9 @@ void frmCourse::showNine(bool backNine)
     cmdNine->setBackNineShown(backNine);
     card->showNine(backNine);
     if (backNine) {
-        fill_back_card(this, m_context.state, m_context.state.course_index);
+        fill_back_card(*card, m_context.state, m_context.state.course_index);
     } else {
-        fill_front_card(this, m_context.state, m_context.state.course_index);
+        fill_front_card(*card, m_context.state, m_context.state.course_index);
     }
 }
 

@@ -1,18 +1,18 @@
 #include "courses/frm_new_course.h"
 
-#include "app/app_context.h"
-#include "app/form_controls.h"
-#include "app/window_registry.h"
-#include "courses/card_grid.h"
+#include "card/card_grid.h"
+#include "card/check_key.h"
+#include "core/records/resets.h"
+#include "core/records/text_rules.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
 #include "courses/course_boxes.h"
 #include "courses/course_saving.h"
 #include "courses/nine_labels.h"
-#include "data/database_error.h"
-#include "data/datgolf.h"
-#include "data/list_loaders.h"
-#include "data/resets.h"
-#include "data/text_rules.h"
-#include "scoring/check_key.h"
+#include "ui/app_context.h"
+#include "ui/form_controls.h"
+#include "ui/list_loaders.h"
+#include "ui/navigator.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -265,7 +265,7 @@ void frmNewCourse::installEntryBoxes()
                 continue;
             }
             EntryBox::install(
-                entry, [this, column, row] { return nextControl(Value(column), row); }, *m_context.beeper);
+                entry, [this, column, row] { return nextControl(Value(column), row); }, [this] { beep(); });
             if (column != Handicap) {
                 connect(entry, &QLineEdit::textChanged, this, &frmNewCourse::add_yards);
             }

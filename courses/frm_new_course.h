@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form_window.h"
-#include "courses/course_layout.h"
-#include "courses/nine_switch.h"
+#include "core/records/course_layout.h"
+#include "ui/form_window.h"
+#include "ui/nine_switch.h"
 
 #include <array>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "courses/nine_labels.h"
 
-#include "courses/card_grid.h"
+#include "card/card_grid.h"
 #include "courses/frm_new_course.h"
-#include "courses/nine_switch.h"
+#include "ui/nine_switch.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,15 +1,15 @@
 #include "golfers/frm_golfer.h"
 
-#include "app/app_context.h"
-#include "app/form_controls.h"
-#include "app/wait_cursor.h"
-#include "app/window_registry.h"
-#include "data/database_error.h"
-#include "data/datgolf.h"
-#include "data/list_loaders.h"
-#include "data/pick_lists.h"
-#include "data/text_rules.h"
-#include "golfers/golfer_removal.h"
+#include "core/records/text_rules.h"
+#include "core/rules/golfer_removal.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
+#include "ui/app_context.h"
+#include "ui/form_controls.h"
+#include "ui/list_loaders.h"
+#include "ui/navigator.h"
+#include "ui/pick_lists.h"
+#include "ui/wait_cursor.h"
 
 #include <QComboBox>
 #include <QGridLayout>

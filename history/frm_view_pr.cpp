@@ -1,10 +1,10 @@
 #include "history/frm_view_pr.h"
 
-#include "app/app_context.h"
-#include "app/window_registry.h"
-#include "data/database_error.h"
-#include "data/datgolf.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
 #include "history/rounds_table_model.h"
+#include "ui/app_context.h"
+#include "ui/navigator.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "history/rounds_table_model.h"
 
-#include "data/database_error.h"
-#include "data/datgolf.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,23 +1,23 @@
 #include "scoring/frm_scoreround.h"
 
-#include "app/app_context.h"
-#include "app/form_controls.h"
-#include "app/picture_box.h"
-#include "app/window_registry.h"
-#include "courses/card_fill.h"
-#include "courses/card_grid.h"
-#include "courses/course_layout.h"
-#include "courses/nine_switch.h"
-#include "data/database_error.h"
-#include "data/datgolf.h"
-#include "data/list_loaders.h"
-#include "data/resets.h"
-#include "data/round_layout.h"
-#include "data/text_rules.h"
-#include "scoring/check_key.h"
-#include "scoring/clear_card.h"
+#include "card/card_fill.h"
+#include "card/card_grid.h"
+#include "card/check_key.h"
+#include "card/clear_card.h"
+#include "core/records/course_layout.h"
+#include "core/records/resets.h"
+#include "core/records/round_layout.h"
+#include "core/records/text_rules.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
 #include "scoring/round_saving.h"
 #include "scoring/round_totals.h"
+#include "ui/app_context.h"
+#include "ui/form_controls.h"
+#include "ui/list_loaders.h"
+#include "ui/navigator.h"
+#include "ui/nine_switch.h"
+#include "ui/picture_box.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -58,9 +58,9 @@ frmScoreround::frmScoreround(AppContext &context)
         QWidget *nextStroke = i < 8 ? static_cast<QWidget *>(card->txth1[i + 1]) : card->putts[0];
         QWidget *nextPutt = i < 8 ? static_cast<QWidget *>(card->putts[i + 1]) : cmdSave;
         EntryBox::install(
-            card->txth1[i], [nextStroke] { return nextStroke; }, *context.beeper);
+            card->txth1[i], [nextStroke] { return nextStroke; }, [this] { beep(); });
         EntryBox::install(
-            card->putts[i], [nextPutt] { return nextPutt; }, *context.beeper);
+            card->putts[i], [nextPutt] { return nextPutt; }, [this] { beep(); });
         connect(card->txth1[i], &QLineEdit::textChanged, this, &frmScoreround::add_score);
         connect(card->putts[i], &QLineEdit::textChanged, this, &frmScoreround::add_score);
     }
@@ -131,7 +131,15 @@ void frmScoreround::Form_Activate()
 {
     reset_course_record(m_context.state);
     reset_round_record(m_context.state);
-    clear_card(this, *m_context.clock);
+    clearCard();
+}
+
+void frmScoreround::clearCard()
+{
+    clear_card(*card);
+    showPrompt(cboCourse, PickLists::coursePrompt());
+    showPrompt(cboPlayer, PickLists::golferPrompt(PickLists::ScoreCardGolfers));
+    txtDate->setText(m_context.clock->today());
     add_score(); // boxes that already held "0" did not announce a change
 }
 
@@ -172,7 +180,7 @@ void frmScoreround::cboCourse_Click(int index)
     }
     state.course_index = index;
     cmdNine->setEnabled(text::truthValue(state.course_cache.value(index).value(course_layout::Size)));
-    fill_front_card(this, state, state.course_index);
+    fill_front_card(*card, state, state.course_index);
     copyCourseParsInto(state.round_record);
     state.round_record[round_layout::Course] = cboCourse->currentText();
     state.round_record[round_layout::Date] = txtDate->text();
@@ -194,13 +202,13 @@ void frmScoreround::cmdNine_Click()
         cmdNine->setBackNineShown(true);
         store_front_nine(*card, state.round_record);
         card->showNine(true);
-        fill_back_card(this, state, state.course_index);
+        fill_back_card(*card, state, state.course_index);
         restore_back_nine(*card, state.round_record);
     } else {
         store_back_nine(*card, state.round_record);
         cmdNine->setBackNineShown(false);
         card->showNine(false);
-        fill_front_card(this, state, state.course_index);
+        fill_front_card(*card, state, state.course_index);
         restore_front_nine(*card, state.round_record);
     }
     add_score();
@@ -290,8 +298,7 @@ void frmScoreround::cmdSave_Click()
         return;
     }
     reset_round_record(m_context.state);
-    clear_card(this, *m_context.clock);
-    add_score();
+    clearCard();
 }
 
 void frmScoreround::cmdViewPR_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 
 #include <memory>
 
@@ -40,6 +40,7 @@ protected:
 
 private:
     void buildLayout();
+    void clearCard();
     void showFrontNineOfNewCourse();
     void copyCourseParsInto(QStringList &record) const;
     void storeShownNine(QStringList &record) const;

@@ -1,8 +1,8 @@
 #include "scoring/round_saving.h"
 
-#include "app/seams.h"
-#include "data/datgolf.h"
-#include "data/round_layout.h"
+#include "core/records/round_layout.h"
+#include "core/scorebook/datgolf.h"
+#include "ui/seams.h"
 
 bool save_round(DataControl &rounds, const QStringList &round_record, MessageBoxes &messages, QWidget *parent)
 {

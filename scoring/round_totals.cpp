@@ -1,7 +1,7 @@
 #include "scoring/round_totals.h"
 
-#include "courses/card_grid.h"
-#include "data/text_rules.h"
+#include "card/card_grid.h"
+#include "core/records/text_rules.h"
 
 #include <QLineEdit>
 

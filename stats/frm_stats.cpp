@@ -1,15 +1,15 @@
 #include "stats/frm_stats.h"
 
-#include "app/app_context.h"
-#include "app/form_controls.h"
-#include "app/wait_cursor.h"
-#include "app/window_registry.h"
-#include "data/database_error.h"
-#include "data/datgolf.h"
-#include "data/list_loaders.h"
-#include "data/resets.h"
-#include "data/text_rules.h"
+#include "core/records/resets.h"
+#include "core/records/text_rules.h"
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/datgolf.h"
 #include "stats/mod_stats.h"
+#include "ui/app_context.h"
+#include "ui/form_controls.h"
+#include "ui/list_loaders.h"
+#include "ui/navigator.h"
+#include "ui/wait_cursor.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,11 +1,11 @@
 #include "stats/mod_stats.h"
 
-#include "app/app_context.h"
-#include "data/datgolf.h"
-#include "data/resets.h"
-#include "data/round_layout.h"
-#include "data/shared_state.h"
-#include "data/text_rules.h"
+#include "core/records/resets.h"
+#include "core/records/round_layout.h"
+#include "core/records/shared_state.h"
+#include "core/records/text_rules.h"
+#include "core/scorebook/datgolf.h"
+#include "ui/app_context.h"
 
 #include <algorithm>
 #include <array>

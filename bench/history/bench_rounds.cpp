@@ -1,13 +1,13 @@
-#include "app/app_context.h"
-#include "app/window_registry.h"
 #include "bench/bench_timing.h"
 #include "bench/scorebook_generator.h"
-#include "data/datgolf.h"
-#include "data/round_layout.h"
-#include "golfers/golfer_removal.h"
+#include "core/records/round_layout.h"
+#include "core/rules/golfer_removal.h"
+#include "core/scorebook/datgolf.h"
 #include "history/frm_view_pr.h"
 #include "scoring/round_saving.h"
+#include "shell/window_registry.h"
 #include "tests/support/fakes.h"
+#include "ui/app_context.h"
 
 #include <QApplication>
 #include <QFile>

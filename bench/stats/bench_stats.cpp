@@ -1,9 +1,9 @@
-#include "app/app_context.h"
 #include "bench/bench_timing.h"
 #include "bench/scorebook_generator.h"
-#include "data/datgolf.h"
-#include "data/resets.h"
+#include "core/records/resets.h"
+#include "core/scorebook/datgolf.h"
 #include "stats/mod_stats.h"
+#include "ui/app_context.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

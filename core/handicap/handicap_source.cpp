@@ -1,7 +1,7 @@
 #include "core/handicap/handicap_source.h"
 
 #include "core/handicap/tenths_text.h"
-#include "data/text_rules.h"
+#include "core/records/text_rules.h"
 
 #include <SQLiteCpp/Statement.h>
 

@@ -1,12 +1,12 @@
-#include "courses/card_fill.h"
-#include "courses/card_grid.h"
-#include "courses/course_cache.h"
-#include "courses/course_layout.h"
-#include "data/datgolf.h"
-#include "data/list_loaders.h"
-#include "data/pick_lists.h"
-#include "data/resets.h"
+#include "card/card_fill.h"
+#include "card/card_grid.h"
+#include "core/records/course_cache.h"
+#include "core/records/course_layout.h"
+#include "core/records/resets.h"
+#include "core/scorebook/datgolf.h"
 #include "tests/support/test_program.h"
+#include "ui/list_loaders.h"
+#include "ui/pick_lists.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -126,7 +126,7 @@ private Q_SLOTS:
         state.course_cache = {QStringList(), course};
         QWidget window;
         CardGrid card(CardGrid::Middle::EmptyBand, &window);
-        backNine ? fill_back_card(&window, state, 1) : fill_front_card(&window, state, 1);
+        backNine ? fill_back_card(card, state, 1) : fill_front_card(card, state, 1);
 
         const int first = backNine ? 10 : 1;
         for (int i = 0; i < 9; ++i) {
@@ -152,7 +152,7 @@ private Q_SLOTS:
         state.course_cache = {course};
         QWidget window;
         CardGrid card(CardGrid::Middle::EmptyBand, &window);
-        fill_front_card(&window, state, 0);
+        fill_front_card(card, state, 0);
         QCOMPARE(cell(&window, QStringLiteral("lblb1_0")), QStringLiteral("n/a"));
         QCOMPARE(cell(&window, QStringLiteral("lblby")), QStringLiteral("  3 100"));
         QCOMPARE(cell(&window, QStringLiteral("lblbtot")), QStringLiteral("3100"));

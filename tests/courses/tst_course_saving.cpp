@@ -1,9 +1,9 @@
-#include "courses/course_layout.h"
+#include "core/records/course_layout.h"
+#include "core/scorebook/datgolf.h"
 #include "courses/frm_new_course.h"
-#include "data/datgolf.h"
-#include "data/pick_lists.h"
 #include "tests/courses/course_windows.h"
 #include "tests/support/test_program.h"
+#include "ui/pick_lists.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "app/picture_box.h"
 #include "courses/frm_course.h"
 #include "tests/courses/course_windows.h"
 #include "tests/support/test_program.h"
+#include "ui/picture_box.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

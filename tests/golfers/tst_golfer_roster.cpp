@@ -1,4 +1,4 @@
-#include "data/datgolf.h"
+#include "core/scorebook/datgolf.h"
 #include "golfers/frm_golfer.h"
 #include "tests/support/test_program.h"
 

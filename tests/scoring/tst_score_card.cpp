@@ -1,4 +1,4 @@
-#include "data/datgolf.h"
+#include "core/scorebook/datgolf.h"
 #include "scoring/frm_scoreround.h"
 #include "tests/support/test_program.h"
 #include "tests/support/x11_keys.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/round_layout.h"
+#include "core/records/round_layout.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "app/form_window.h"
 #include "tests/stats/played_round.h"
 #include "tests/support/test_program.h"
+#include "ui/form_window.h"
 
 #include <QComboBox>
 #include <QGroupBox>

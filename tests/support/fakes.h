@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/seams.h"
+#include "ui/seams.h"
 
 #include <QList>
 #include <QStringList>

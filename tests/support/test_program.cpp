@@ -1,11 +1,11 @@
 #include "tests/support/test_program.h"
 
-#include "app/busy_question.h"
-#include "app/frm_main.h"
-#include "app/window_catalog.h"
-#include "courses/course_layout.h"
-#include "data/datgolf.h"
-#include "data/scorebook_file.h"
+#include "core/records/course_layout.h"
+#include "core/scorebook/datgolf.h"
+#include "core/scorebook/scorebook_file.h"
+#include "shell/frm_main.h"
+#include "shell/window_catalog.h"
+#include "ui/busy_question.h"
 
 #include <QtTest>
 
@@ -26,7 +26,7 @@ TestProgram::TestProgram()
         return device;
     };
     context.windows = &windows;
-    registerWindows(context);
+    registerWindows(windows, context);
     askWhenScorebookBusy(messages);
     QCOMPARE(scorebook::createEmpty(context.databasePath()), QString());
 }

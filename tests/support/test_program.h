@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/app_context.h"
-#include "app/window_registry.h"
+#include "shell/window_registry.h"
 #include "tests/support/fakes.h"
+#include "ui/app_context.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,7 +1,0 @@
-#pragma once
-
-struct AppContext;
-
-// Tells the window registry how to build every window of the program, and lets
-// the list loaders build a list's window when they first reach it.
-void registerWindows(AppContext &context);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/form_window.h"
+#include "ui/seams.h"
+
+#include <array>
+#include <memory>
+
+class DataControl;
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QToolButton;
+
+// The main menu: runs the start-up sequence, then opens every other window.
+// It owns the click sound and the sound switch.
+class frmMain : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(AppContext &context);
+    ~frmMain() override;
+
+    // The start-up sequence. Afterwards isReady() tells whether the program can go on.
+    void Form_Load() override;
+    bool isReady() const { return m_ready; }
+
+    void play_swing();
+    void Option1_Click(int index);
+
+    void cmdGolferInfo_Click();
+    void cmdCourseInfo_Click();
+    void cmdRoundInfo_Click();
+    void cmdStatInfo_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
+
+protected:
+    void leaveByFrame() override;
+
+private:
+    QToolButton *makeMenuButton(const QString &name, const QString &caption, const QString &tip);
+    bool openScorebook();
+    void openWindowFromMenu(const QString &name);
+
+    QToolButton *cmdGolferInfo;
+    QToolButton *cmdCourseInfo;
+    QToolButton *cmdRoundInfo;
+    QToolButton *cmdStatInfo;
+    QToolButton *cmdAbout;
+    QToolButton *cmdExit;
+    QPushButton *cmdHelp;
+    QGroupBox *Frame1;
+    std::array<QRadioButton *, 2> Option1 {};
+    PictureBox *Image1;
+    std::unique_ptr<SoundDevice> MMcsound;
+    std::unique_ptr<DataControl> datgolf;
+    bool m_ready = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/app_context.h"
+#include "ui/system_seams.h"
+
+#include <memory>
+
+class WindowRegistry;
+class frmMain;
+
+// The program as the user starts it: the real seams, every window, and the
+// start-up sequence of the main menu.
+class TeebookProgram
+{
+public:
+    explicit TeebookProgram(const QString &programDir);
+    ~TeebookProgram();
+
+    // Runs start-up and shows the main menu; false when the program must end.
+    bool start();
+
+private:
+    QtMessageBoxes m_messages;
+    DetachedLauncher m_launcher;
+    SystemBeeper m_beeper;
+    SystemClock m_clock;
+    AppContext m_context;
+    std::unique_ptr<WindowRegistry> m_windows;
+};

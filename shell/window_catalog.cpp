@@ -1,0 +1,23 @@
+#include "shell/window_catalog.h"
+
+#include "ui/app_context.h"
+#include "shell/frm_about.h"
+#include "shell/window_registry.h"
+#include "courses/frm_course.h"
+#include "courses/frm_new_course.h"
+#include "golfers/frm_golfer.h"
+#include "history/frm_view_pr.h"
+#include "scoring/frm_scoreround.h"
+#include "stats/frm_stats.h"
+
+void registerWindows(WindowRegistry &windows, AppContext &context)
+{
+    windows.addWindow(QStringLiteral("frmAbout"), [&context] { return new frmAbout(context); });
+    windows.addWindow(QStringLiteral("frmStats"), [&context] { return new frmStats(context); });
+    windows.addWindow(QStringLiteral("frmGolfer"), [&context] { return new frmGolfer(context); });
+    windows.addWindow(QStringLiteral("frmScoreround"), [&context] { return new frmScoreround(context); });
+    windows.addWindow(QStringLiteral("frmViewPR"), [&context] { return new frmViewPR(context); });
+    windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
+    windows.addWindow(QStringLiteral("frmNewCourse"), [&context] { return new frmNewCourse(context); });
+    context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });
+}

@@ -1,0 +1,44 @@
+#include "ui/form_controls.h"
+
+#include "ui/pick_lists.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(parent);
+    setUpButton(button, name, caption, tip);
+    return button;
+}
+
+void setUpButton(QPushButton *button, const QString &name, const QString &caption, const QString &tip)
+{
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    setCaption(button, caption);
+    button->setMinimumHeight(32);
+    button->setAutoDefault(true);
+}
+
+void setCaption(QAbstractButton *button, const QString &caption)
+{
+    button->setText(caption);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+}
+
+QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // The typed text is stored or searched as it stands: completing it from the
+    // list would turn "Pat" into "Patricia" behind the user's back.
+    list->setCompleter(nullptr);
+    list->setAccessibleName(prompt);
+    list->setMinimumContentsLength(24);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    showPrompt(list, prompt);
+    return list;
+}
