@@ -22,7 +22,7 @@ frmCourse::frmCourse(AppContext &context)
     : FormWindow(context, QStringLiteral("frmCourse"))
     , imgAd1(new PictureBox(QStringLiteral("imgAd1"), PictureStripSize, this))
     , imgAd2(new PictureBox(QStringLiteral("imgAd2"), PictureStripSize, this))
-    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
+    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt(), context.pickLists.courses()))
     , card(new CardGrid(CardGrid::Middle::EmptyBand, this))
     , cmdNine(new NineSwitch(this, QStringLiteral("cmdNine"), QStringLiteral(" View the Back Nine Information ")))
     , cmdNewCourseInfo(makeButton(this, QStringLiteral("cmdNewCourseInfo"),
@@ -33,7 +33,6 @@ frmCourse::frmCourse(AppContext &context)
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Enter New or Update Selected Course Information"));
-    context.pickLists.registerCourseList(PickLists::CourseViewer, cboCourse);
 
     auto *pictures = new QHBoxLayout;
     pictures->addWidget(imgAd1);

@@ -56,7 +56,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     : FormWindow(context, QStringLiteral("frmNewCourse"))
     , lblNew(nullptr)
     , txtNewName(new QLineEdit(this))
-    , cboName(makePickList(this, QStringLiteral("cboName"), PickLists::coursePrompt()))
+    , cboName(makePickList(this, QStringLiteral("cboName"), PickLists::coursePrompt(), context.pickLists.courses()))
     , fraf9(new QGroupBox(this))
     , cmdf9(new NineSwitch(this, QStringLiteral("cmdf9")))
     , cmdSaveData(makeButton(this, QStringLiteral("cmdSaveData"), QStringLiteral("&Save Course")))
@@ -68,7 +68,6 @@ frmNewCourse::frmNewCourse(AppContext &context)
     setWindowTitle(QStringLiteral("Enter New Course Data"));
     setStyleSheet(QStringLiteral("QLabel#lblCourseName, QLabel#lblNew, QLabel#lblcourse, QLabel#lbldata"
                                  " { color: rgb(255,253,231); }"));
-    context.pickLists.registerCourseList(PickLists::CourseEditor, cboName);
 
     txtNewName->setObjectName(QStringLiteral("txtNewName"));
     txtNewName->setAccessibleName(QStringLiteral("Course Name"));

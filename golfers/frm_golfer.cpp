@@ -25,7 +25,8 @@ frmGolfer::frmGolfer(AppContext &context)
     , lblTitle(new QLabel(QStringLiteral("Please Enter Your Name"), this))
     , lblShadow(new QLabel(QStringLiteral("Please Enter Your Name"), this))
     , lblName(new QLabel(QStringLiteral("Name"), this))
-    , cboAddGolfer(makePickList(this, QStringLiteral("cboAddGolfer"), PickLists::golferPrompt(PickLists::Roster)))
+    , cboAddGolfer(makePickList(this, QStringLiteral("cboAddGolfer"), PickLists::golferPrompt(PickLists::Roster),
+                                context.pickLists.golfers()))
     , cmdSaveName(
           makeButton(this, QStringLiteral("cmdSaveName"), QStringLiteral("&Add"), QStringLiteral(" Add a Golfer")))
     , cmdDeleteGolfer(makeButton(this, QStringLiteral("cmdDeleteGolfer"), QStringLiteral("&Delete"),
@@ -51,11 +52,12 @@ frmGolfer::frmGolfer(AppContext &context)
     lblName->setFont(rounded);
     lblName->setBuddy(cboAddGolfer);
 
-    cboAddGolfer->clearEditText(); // empty until the golfer lists are first filled
+    if (!context.pickLists.golfersLoaded()) {
+        cboAddGolfer->clearEditText(); // empty until the golfer lists are first filled
+    }
     cboAddGolfer->setFont(rounded);
     cboAddGolfer->setMinimumWidth(280);
     cboAddGolfer->setAccessibleName(QStringLiteral("Golfer name"));
-    context.pickLists.registerGolferList(PickLists::Roster, cboAddGolfer);
 
     // The heading with its shadow one step behind it.
     auto *heading = new QWidget(this);

@@ -30,8 +30,9 @@ frmScoreround::frmScoreround(AppContext &context)
     : FormWindow(context, QStringLiteral("frmScoreround"))
     , imgAd1(new PictureBox(QStringLiteral("imgAd1"), PictureStripSize, this))
     , imgAd2(new PictureBox(QStringLiteral("imgAd2"), PictureStripSize, this))
-    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt()))
-    , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::ScoreCardGolfers)))
+    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt(), context.pickLists.courses()))
+    , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::ScoreCardGolfers),
+                            context.pickLists.golfers()))
     , lblDate(new QLabel(QStringLiteral("DATE:"), this))
     , txtDate(new QLineEdit(this))
     , card(new CardGrid(CardGrid::Middle::ScoreRows, this))
@@ -50,8 +51,6 @@ frmScoreround::frmScoreround(AppContext &context)
     txtDate->setObjectName(QStringLiteral("txtDate"));
     txtDate->setAccessibleName(QStringLiteral("Date"));
     txtDate->setMaximumWidth(120);
-    context.pickLists.registerCourseList(PickLists::ScoreCard, cboCourse);
-    context.pickLists.registerGolferList(PickLists::ScoreCardGolfers, cboPlayer);
     buildLayout();
 
     for (int i = 0; i < 9; ++i) {

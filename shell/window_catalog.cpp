@@ -19,5 +19,4 @@ void registerWindows(WindowRegistry &windows, AppContext &context)
     windows.addWindow(QStringLiteral("frmViewPR"), [&context] { return new frmViewPR(context); });
     windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
     windows.addWindow(QStringLiteral("frmNewCourse"), [&context] { return new frmNewCourse(context); });
-    context.pickLists.setWindowLoader([&windows](const QString &name) { windows.load(name); });
 }

@@ -3,6 +3,6 @@
 struct AppContext;
 class WindowRegistry;
 
-// Tells the window registry how to build every window of the program, and lets
-// the list loaders build a list's window when they first reach it.
+// Tells the window registry how to build every window of the program; each is
+// built when it is first shown.
 void registerWindows(WindowRegistry &windows, AppContext &context);

@@ -56,8 +56,9 @@ frmStats::frmStats(AppContext &context)
     : FormWindow(context, QStringLiteral("frmStats"))
     , datgolf(std::make_unique<DataControl>())
     , lblPlayerStats(new QLabel(QStringLiteral("Player Statistics"), this))
-    , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), QStringLiteral("Select Golfer")))
-    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), QStringLiteral("Select Course")))
+    , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::StatisticsGolfers),
+                              context.pickLists.golfers()))
+    , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt(), context.pickLists.courses()))
     , fraScoreRecap(makeFrame(this, QStringLiteral("fraScoreRecap"), QStringLiteral(" Par Recap ")))
     , fraAveRecap(makeFrame(this, QStringLiteral("fraAveRecap"), QStringLiteral("Ave Strokes")))
     , fraTotals(makeFrame(this, QStringLiteral("fraTotals"), QStringLiteral("Strokes Total")))
@@ -103,8 +104,6 @@ frmStats::frmStats(AppContext &context)
     lblPlayerStats->setFont(titleFont);
     lblPlayerStats->setAlignment(Qt::AlignCenter);
 
-    context.pickLists.registerCourseList(PickLists::Statistics, cboCourse);
-    context.pickLists.registerGolferList(PickLists::StatisticsGolfers, cboPlayer);
 
     auto *choices = new QHBoxLayout;
     choices->addStretch();

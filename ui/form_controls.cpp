@@ -27,9 +27,12 @@ void setCaption(QAbstractButton *button, const QString &caption)
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
 }
 
-QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt)
+QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt, QAbstractItemModel *names)
 {
     auto *list = new QComboBox(parent);
+    list->setModel(names);
+    // A refill of the names leaves no entry chosen: the prompt shows again.
+    QObject::connect(names, &QAbstractItemModel::modelReset, list, [list, prompt] { showPrompt(list, prompt); });
     list->setObjectName(name);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);

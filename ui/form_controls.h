@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QAbstractItemModel;
 class QComboBox;
 class QPushButton;
 class QWidget;
@@ -20,7 +21,7 @@ void setUpButton(QPushButton *button, const QString &name, const QString &captio
 // announces what the button now says.
 void setCaption(QAbstractButton *button, const QString &caption);
 
-// A pick-list: its text can be typed or show the prompt, typed text never
-// becomes an entry, and a screen reader announces it by its prompt. Only the
-// list loaders put names into it.
-QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt);
+// A pick-list over one of the shared name lists: its text can be typed or show
+// the prompt, typed text never becomes an entry and is never completed, and a
+// screen reader announces it by its prompt.
+QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt, QAbstractItemModel *names);

@@ -4,8 +4,8 @@ class DataControl;
 class PickLists;
 struct SharedState;
 
-// The only code that puts names into pick-lists, so every list of a kind shows
-// the same entries in the same order: list position = course_cache row.
+// The only code that puts names into the pick-lists' models, so every list of a
+// kind shows the same entries in the same order: list position = course_cache row.
 void load_course_lists(const SharedState &state, PickLists &lists);
 
 // Fills the golfer lists from a connection open on "golfers", in table order,

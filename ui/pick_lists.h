@@ -1,51 +1,38 @@
 #pragma once
 
-#include <QPointer>
-#include <QString>
-
-#include <array>
-#include <functional>
+#include <QStringListModel>
 
 class QComboBox;
 
-// Every course and golfer pick-list of the program, in the fixed order in which
-// the loaders fill them. A window registers its list when it is built; a list
-// whose window is not built yet is built on demand through the window loader.
+// The names every pick-list of the program shows: one model of the cached
+// courses (list position = course_cache row) and one of the stored golfers, in
+// table order. Only the two list loaders refill them; every pick-list shows
+// its prompt again after a refill.
 class PickLists
 {
 public:
-    enum CourseList
-    {
-        CourseViewer,
-        Statistics,
-        CourseEditor,
-        ScoreCard,
-        CourseListCount
-    };
     enum GolferList
     {
         Roster,
         ScoreCardGolfers,
-        StatisticsGolfers,
-        GolferListCount
+        StatisticsGolfers
     };
 
-    void registerCourseList(CourseList which, QComboBox *list);
-    void registerGolferList(GolferList which, QComboBox *list);
+    QStringListModel *courses() { return &m_courses; }
+    QStringListModel *golfers() { return &m_golfers; }
 
-    // Builds the window that owns a list (by its window name) when a loader needs it.
-    void setWindowLoader(std::function<void(const QString &windowName)> loader);
-
-    QComboBox *courseList(CourseList which);
-    QComboBox *golferList(GolferList which);
+    void setCourses(const QStringList &names);
+    void setGolfers(const QStringList &names);
+    // Before the first golfer load the roster's name field stays empty.
+    bool golfersLoaded() const { return m_golfersLoaded; }
 
     static QString golferPrompt(GolferList which);
     static QString coursePrompt();
 
 private:
-    std::array<QPointer<QComboBox>, CourseListCount> m_courseLists;
-    std::array<QPointer<QComboBox>, GolferListCount> m_golferLists;
-    std::function<void(const QString &)> m_windowLoader;
+    QStringListModel m_courses;
+    QStringListModel m_golfers;
+    bool m_golfersLoaded = false;
 };
 
 // Shows a prompt in a pick-list without choosing any entry.

@@ -6,6 +6,7 @@
 #include "core/scorebook/datgolf.h"
 #include "tests/support/test_program.h"
 #include "ui/list_loaders.h"
+#include "ui/form_controls.h"
 #include "ui/pick_lists.h"
 
 #include <QComboBox>
@@ -46,12 +47,8 @@ private Q_SLOTS:
         loadCache(program);
         QCOMPARE(program.context.state.loop_count, 0);
         QCOMPARE(program.context.state.last_course, -1);
-        QComboBox list;
-        list.setEditable(true);
-        program.context.pickLists.registerCourseList(PickLists::ScoreCard, &list);
         load_course_lists(program.context.state, program.context.pickLists);
-        QCOMPARE(list.count(), 0);
-        QCOMPARE(list.currentText(), QStringLiteral("Select Course"));
+        QCOMPARE(program.context.pickLists.courses()->rowCount(), 0);
     }
 
     void cacheGrowsPastFiftyCourses()
@@ -64,15 +61,12 @@ private Q_SLOTS:
         QCOMPARE(program.context.state.last_course, 52);
         QCOMPARE(program.context.state.course_cache.size(), 53);
         QCOMPARE(program.context.state.course_cache.at(52).at(Name), QStringLiteral("Course 52"));
-
-        QComboBox list;
-        program.context.pickLists.registerCourseList(PickLists::CourseViewer, &list);
         load_course_lists(program.context.state, program.context.pickLists);
-        QCOMPARE(list.count(), 53);
-        QCOMPARE(list.itemText(50), QStringLiteral("Course 50"));
+        QCOMPARE(program.context.pickLists.courses()->rowCount(), 53);
+        QCOMPARE(program.context.pickLists.courses()->stringList().at(50), QStringLiteral("Course 50"));
     }
 
-    void loadersFillEveryListInOrderWithPrompts()
+    void loadersRefillEveryListInOrderAndShowItsPrompt()
     {
         TestProgram program;
         for (const char *name : {"Pine", "Oak", "Pine"}) {
@@ -82,33 +76,28 @@ private Q_SLOTS:
             program.addGolfer(QString::fromLatin1(name));
         }
         loadCache(program);
-        QComboBox courseLists[PickLists::CourseListCount];
-        QComboBox golferLists[PickLists::GolferListCount];
-        for (int i = 0; i < PickLists::CourseListCount; ++i) {
-            courseLists[i].setEditable(true);
-            program.context.pickLists.registerCourseList(PickLists::CourseList(i), &courseLists[i]);
-        }
-        for (int i = 0; i < PickLists::GolferListCount; ++i) {
-            golferLists[i].setEditable(true);
-            program.context.pickLists.registerGolferList(PickLists::GolferList(i), &golferLists[i]);
-        }
-        // Filling twice leaves each name once.
-        load_course_lists(program.context.state, program.context.pickLists);
-        load_course_lists(program.context.state, program.context.pickLists);
+        PickLists &lists = program.context.pickLists;
+        QWidget window;
+        QComboBox *courses = makePickList(&window, QStringLiteral("c"), PickLists::coursePrompt(), lists.courses());
+        QComboBox *roster = makePickList(&window, QStringLiteral("r"), PickLists::golferPrompt(PickLists::Roster),
+                                         lists.golfers());
+        QComboBox *players = makePickList(&window, QStringLiteral("p"),
+                                          PickLists::golferPrompt(PickLists::ScoreCardGolfers), lists.golfers());
+        // Filling twice leaves each name once; a refill drops what was chosen.
+        load_course_lists(program.context.state, lists);
+        courses->setCurrentIndex(1);
+        load_course_lists(program.context.state, lists);
         auto golfers = program.open(QStringLiteral("golfers"));
-        load_golfer_lists(*golfers, program.context.pickLists);
+        QVERIFY(!lists.golfersLoaded());
+        load_golfer_lists(*golfers, lists);
         QVERIFY(golfers->atEnd());
+        QVERIFY(lists.golfersLoaded());
 
-        for (auto &list : courseLists) {
-            QCOMPARE(entries(&list), (QStringList {"Pine", "Oak", "Pine"}));
-            QCOMPARE(list.currentText(), QStringLiteral("Select Course"));
-        }
-        for (auto &list : golferLists) {
-            QCOMPARE(entries(&list), (QStringList {"Jim", "Ann", "Jim"}));
-        }
-        QCOMPARE(golferLists[PickLists::Roster].currentText(), QStringLiteral("Select / Add Golfer"));
-        QCOMPARE(golferLists[PickLists::ScoreCardGolfers].currentText(), QStringLiteral("Select Golfer"));
-        QCOMPARE(golferLists[PickLists::StatisticsGolfers].currentText(), QStringLiteral("Select Golfer"));
+        QCOMPARE(entries(courses), (QStringList {"Pine", "Oak", "Pine"}));
+        QCOMPARE(entries(players), (QStringList {"Jim", "Ann", "Jim"}));
+        QCOMPARE(courses->currentText(), QStringLiteral("Select Course"));
+        QCOMPARE(roster->currentText(), QStringLiteral("Select / Add Golfer"));
+        QCOMPARE(players->currentText(), QStringLiteral("Select Golfer"));
     }
 
     void fillsPutANineOnTheCard_data()

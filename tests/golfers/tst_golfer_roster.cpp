@@ -54,12 +54,11 @@ private:
             return names;
         }
 
-        QStringList listed(PickLists::GolferList which)
+        QStringList listed() const
         {
-            QComboBox *list = program.context.pickLists.golferList(which);
             QStringList names;
-            for (int i = 0; i < list->count(); ++i) {
-                names.append(list->itemText(i));
+            for (int i = 0; i < name->count(); ++i) {
+                names.append(name->itemText(i));
             }
             return names;
         }
@@ -104,9 +103,8 @@ private Q_SLOTS:
             roster.press("cmdSaveName");
         }
         const QStringList expected {"Ann", "Jim", "Jim"};
-        QCOMPARE(roster.listed(PickLists::Roster), expected);
-        QCOMPARE(roster.listed(PickLists::ScoreCardGolfers), expected);
-        QCOMPARE(roster.listed(PickLists::StatisticsGolfers), expected);
+        QCOMPARE(roster.listed(), expected);
+        QCOMPARE(roster.program.context.pickLists.golfers()->stringList(), expected);
     }
 
     void deleteGolferAndRounds_data()
@@ -164,7 +162,7 @@ private Q_SLOTS:
         }
         QCOMPARE(roster.stored(QStringLiteral("golfers")), golfersLeft);
         QCOMPARE(roster.stored(QStringLiteral("rounds")), roundsLeft);
-        QCOMPARE(roster.listed(PickLists::ScoreCardGolfers), golfersLeft);
+        QCOMPARE(roster.listed(), golfersLeft);
         QCOMPARE(roster.name->currentText(), QStringLiteral("Select / Add Golfer"));
     }
 

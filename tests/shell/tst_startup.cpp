@@ -56,8 +56,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("golfers");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("entries");
-        QTest::newRow("none") << QStringList() << "designed text" << 0;
-        QTest::newRow("two") << QStringList {"Ann", "Bob"} << "Select Golfer" << 2;
+        QTest::newRow("none") << QStringList() << "" << 0;
+        QTest::newRow("two") << QStringList {"Ann", "Bob"} << "Select / Add Golfer" << 2;
     }
     void golferListsFilledOnlyWhenGolfersExist()
     {
@@ -69,18 +69,15 @@ private Q_SLOTS:
             program.addGolfer(name);
         }
         program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
-        QComboBox golferList;
-        golferList.setEditable(true);
-        golferList.setEditText(QStringLiteral("designed text"));
-        QComboBox courseList;
-        courseList.setEditable(true);
-        program.context.pickLists.registerGolferList(PickLists::ScoreCardGolfers, &golferList);
-        program.context.pickLists.registerCourseList(PickLists::ScoreCard, &courseList);
         program.startUp();
-        QCOMPARE(golferList.count(), entries);
-        QCOMPARE(golferList.currentText(), shown);
-        QCOMPARE(courseList.count(), 1);
-        QCOMPARE(courseList.currentText(), QStringLiteral("Select Course"));
+        // No list code builds a window: each is built when first shown.
+        for (const char *window : {"frmGolfer", "frmScoreround", "frmStats", "frmCourse", "frmNewCourse"}) {
+            QVERIFY2(!program.windows.loaded(QString::fromLatin1(window)), window);
+        }
+        QCOMPARE(program.context.pickLists.golfers()->rowCount(), entries);
+        QCOMPARE(program.context.pickLists.courses()->rowCount(), 1);
+        auto *roster = program.windows.show(QStringLiteral("frmGolfer"));
+        QCOMPARE(roster->findChild<QComboBox *>(QStringLiteral("cboAddGolfer"))->currentText(), shown);
     }
 
     void missingScorebookIsOfferedToBeCreated_data()
