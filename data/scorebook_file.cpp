@@ -1,5 +1,7 @@
 #include "data/scorebook_file.h"
 
+#include "data/scorebook_layout.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -94,6 +96,10 @@ QString createEmpty(const QString &path)
     try {
         SQLite::Database db(building.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         db.exec(schemaText().toStdString());
+        // A new scorebook starts with every later part of the layout, so it never needs a backup for them.
+        for (const LayoutStep &step : layoutSteps()) {
+            db.exec(step.addStatement);
+        }
     } catch (const SQLite::Exception &e) {
         QFile::remove(building);
         return (e.getErrorCode() & 0xff) == SQLITE_FULL
