@@ -2,6 +2,7 @@
 
 #include "data/scorebook_layout.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -44,11 +45,6 @@ QList<QPair<QString, QStringList>> expectedTables()
 
 } // namespace
 
-QString fileName()
-{
-    return QStringLiteral("teedat2000.mdb");
-}
-
 Check inspect(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
@@ -82,10 +78,11 @@ Check inspect(const QString &path)
 
 QString createEmpty(const QString &path)
 {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.isDir()) {
-        return QStringLiteral("The folder does not exist.");
+    const QString folderPath = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folderPath)) {
+        return QStringLiteral("The folder could not be made.");
     }
+    const QFileInfo folder(folderPath);
     if (!folder.isWritable()) {
         return QStringLiteral("The folder is read-only: no new file can be made in it.");
     }
