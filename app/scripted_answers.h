@@ -10,6 +10,7 @@
 // questions are not shown but answered from it (words separated by commas:
 // Yes, No, Ok, Retry, Cancel), and each question is written to standard error.
 // Once the words are used up, every question gets the answer of Escape.
+// main() also ends the program once its main menu is up.
 class ScriptedAnswers : public MessageBoxes
 {
 public:
