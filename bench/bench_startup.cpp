@@ -15,7 +15,7 @@ namespace {
 
 int showMainMenu(const QString &programDir)
 {
-    TeebookProgram program(programDir);
+    TeebookProgram program(program_paths::allIn(programDir));
     if (!program.start()) {
         return 1;
     }

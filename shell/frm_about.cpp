@@ -95,7 +95,7 @@ void frmAbout::Form_Load()
     MMcsound = m_context.makeSoundDevice();
     MMcsound->command(QStringLiteral("close"));
     MMcsound->setDeviceType(QStringLiteral("WaveAudio"));
-    MMcsound->setFileName(m_context.programFile(QStringLiteral("cup.wav")));
+    MMcsound->setFileName(m_context.sharedFile(QStringLiteral("cup.wav")));
     MMcsound->command(QStringLiteral("open"));
     MMcsound->command(QStringLiteral("Prev"));
 

@@ -9,8 +9,11 @@
 #include "core/scorebook/datgolf.h"
 #include "ui/list_loaders.h"
 #include "core/scorebook/scorebook_file.h"
+#include "core/scorebook/scorebook_layout.h"
 
+#include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -189,7 +192,7 @@ void frmMain::Form_Load()
 
     MMcsound = m_context.makeSoundDevice();
     MMcsound->setDeviceType(QStringLiteral("WaveAudio"));
-    MMcsound->setFileName(m_context.programFile(QStringLiteral("golfswng.wav")));
+    MMcsound->setFileName(m_context.sharedFile(QStringLiteral("golfswng.wav")));
     MMcsound->command(QStringLiteral("open"));
     MMcsound->command(QStringLiteral("PLAY"));
     MMcsound->command(QStringLiteral("PREV"));
@@ -202,7 +205,8 @@ void frmMain::Form_Load()
 bool frmMain::openScorebook()
 {
     const QString path = m_context.databasePath();
-    const QString folder = QDir::toNativeSeparators(m_context.programDir);
+    const QFileInfo file(path);
+    const QString folder = QDir::toNativeSeparators(file.absolutePath());
     const scorebook::Check check = scorebook::inspect(path);
     if (check.health == scorebook::Health::Missing) {
         const MessageAnswer answer
@@ -210,7 +214,7 @@ bool frmMain::openScorebook()
                                        {QStringLiteral("Scorebook Not Found"),
                                         QStringLiteral("The scorebook %1 is not in the folder\n%2\n\n"
                                                        "Create an empty scorebook there? (No ends the program.)")
-                                            .arg(scorebook::fileName(), folder),
+                                            .arg(file.fileName(), folder),
                                         MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
         if (answer != MessageAnswer::Yes) {
             return false;
@@ -229,9 +233,14 @@ bool frmMain::openScorebook()
                                  {QStringLiteral("Scorebook Cannot Be Used"),
                                   QStringLiteral("The file %1 in the folder\n%2\nis not a scorebook: %3\n\n"
                                                  "The program ends and leaves the file as it is.")
-                                      .arg(scorebook::fileName(), folder, check.problem),
+                                      .arg(file.fileName(), folder, check.problem),
                                   MessageButtons::Ok, MessageIcon::Critical});
         return false;
+    }
+    // The file works without the later parts of the layout, so a failure to add them only leaves it as it was.
+    const scorebook::LayoutResult layout = scorebook::bringUpToDate(path, QDate::currentDate());
+    if (layout.outcome == scorebook::LayoutOutcome::Failed) {
+        qWarning("The scorebook's layout was left as it was: %s", qUtf8Printable(layout.problem));
     }
     datgolf = std::make_unique<DataControl>();
     datgolf->setDatabaseName(path);

@@ -8,18 +8,19 @@
 
 #include <QApplication>
 
-TeebookProgram::TeebookProgram(const QString &programDir)
-    : m_windows(std::make_unique<WindowRegistry>([] { QApplication::exit(0); }))
+TeebookProgram::TeebookProgram(const program_paths::ProgramPlaces &places, std::unique_ptr<MessageBoxes> messages)
+    : m_messages(std::move(messages))
+    , m_windows(std::make_unique<WindowRegistry>([] { QApplication::exit(0); }))
 {
-    m_context.programDir = programDir;
-    m_context.messages = &m_messages;
+    m_context.places = places;
+    m_context.messages = m_messages.get();
     m_context.launcher = &m_launcher;
     m_context.beeper = &m_beeper;
     m_context.clock = &m_clock;
     m_context.makeSoundDevice = [] { return std::make_unique<WaveSoundDevice>(); };
     m_context.windows = m_windows.get();
     registerWindows(*m_windows, m_context);
-    askWhenScorebookBusy(m_messages);
+    askWhenScorebookBusy(*m_messages);
     qApp->setStyleSheet(teebookStyleSheet());
 }
 

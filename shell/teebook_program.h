@@ -13,14 +13,15 @@ class frmMain;
 class TeebookProgram
 {
 public:
-    explicit TeebookProgram(const QString &programDir);
+    TeebookProgram(const program_paths::ProgramPlaces &places,
+                   std::unique_ptr<MessageBoxes> messages = std::make_unique<QtMessageBoxes>());
     ~TeebookProgram();
 
     // Runs start-up and shows the main menu; false when the program must end.
     bool start();
 
 private:
-    QtMessageBoxes m_messages;
+    std::unique_ptr<MessageBoxes> m_messages;
     DetachedLauncher m_launcher;
     SystemBeeper m_beeper;
     SystemClock m_clock;

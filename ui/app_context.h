@@ -4,16 +4,17 @@
 #include "ui/seams.h"
 #include "ui/pick_lists.h"
 #include "core/records/shared_state.h"
+#include "paths/program_paths.h"
 
 #include <QString>
 
 class Navigator;
 
 // What every window of the program is handed: the shared variables, the
-// pick-lists, the windows, the shared pictures, the program folder and the seams.
+// pick-lists, the windows, the shared pictures, where the files are and the seams.
 struct AppContext
 {
-    QString programDir;
+    program_paths::ProgramPlaces places;
     SharedState state;
     PickLists pickLists;
     ImageList ImageList1;
@@ -25,7 +26,9 @@ struct AppContext
     Clock *clock = nullptr;
     SoundDeviceFactory makeSoundDevice;
 
-    // A file of the program folder, joined with the platform's separator.
-    QString programFile(const QString &name) const { return programDir + QLatin1Char('/') + name; }
-    QString databasePath() const { return programFile(QStringLiteral("teedat2000.mdb")); }
+    // Files joined with the platform's separator: a program beside teebook, a
+    // sound or help file, the scorebook.
+    QString programFile(const QString &name) const { return places.programDir + QLatin1Char('/') + name; }
+    QString sharedFile(const QString &name) const { return places.sharedDir + QLatin1Char('/') + name; }
+    QString databasePath() const { return places.scorebook; }
 };

@@ -42,7 +42,7 @@ double openGrid(const Bench &bench)
     FakeMessageBoxes messages;
     WindowRegistry windows([] {});
     AppContext context;
-    context.programDir = bench.dir.path();
+    context.places = program_paths::allIn(bench.dir.path());
     context.messages = &messages;
     context.windows = &windows;
     windows.addWindow(QStringLiteral("frmViewPR"), [&context] { return new frmViewPR(context); });

@@ -151,7 +151,7 @@ int main(int argc, char *argv[])
 
     SilentMessages messages;
     AppContext context;
-    context.programDir = dir.path();
+    context.places = program_paths::allIn(dir.path());
     context.messages = &messages;
     DataControl datgolf;
     datgolf.setDatabaseName(context.databasePath());

@@ -1,5 +1,8 @@
 #include "core/scorebook/scorebook_file.h"
 
+#include "core/scorebook/scorebook_layout.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -42,11 +45,6 @@ QList<QPair<QString, QStringList>> expectedTables()
 
 } // namespace
 
-QString fileName()
-{
-    return QStringLiteral("teedat2000.mdb");
-}
-
 Check inspect(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
@@ -80,10 +78,11 @@ Check inspect(const QString &path)
 
 QString createEmpty(const QString &path)
 {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.isDir()) {
-        return QStringLiteral("The folder does not exist.");
+    const QString folderPath = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folderPath)) {
+        return QStringLiteral("The folder could not be made.");
     }
+    const QFileInfo folder(folderPath);
     if (!folder.isWritable()) {
         return QStringLiteral("The folder is read-only: no new file can be made in it.");
     }
@@ -94,6 +93,10 @@ QString createEmpty(const QString &path)
     try {
         SQLite::Database db(building.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         db.exec(schemaText().toStdString());
+        // A new scorebook starts with every later part of the layout, so it never needs a backup for them.
+        for (const LayoutStep &step : layoutSteps()) {
+            db.exec(step.addStatement);
+        }
     } catch (const SQLite::Exception &e) {
         QFile::remove(building);
         return (e.getErrorCode() & 0xff) == SQLITE_FULL

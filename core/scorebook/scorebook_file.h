@@ -2,11 +2,9 @@
 
 #include <QString>
 
-// The scorebook file beside the program: whether it is there and is a scorebook,
+// The scorebook file: whether it is there and is a scorebook,
 // and creating an empty one from the schema.
 namespace scorebook {
-
-QString fileName();
 
 enum class Health
 {
@@ -25,7 +23,8 @@ struct Check
 // and every field the program reads and writes.
 Check inspect(const QString &path);
 
-// Writes an empty scorebook at the path; never overwrites an existing file.
+// Writes an empty scorebook at the path, making its folder when needed (the
+// user's data folder on a first start); never overwrites an existing file.
 // Returns an empty text on success, else what went wrong.
 QString createEmpty(const QString &path);
 

@@ -180,8 +180,11 @@ private Q_SLOTS:
 
     void createEmptySaysWhyInPlainWords()
     {
-        const QString missingFolder = m_dir.filePath(QStringLiteral("no/such/folder/teedat2000.mdb"));
-        QCOMPARE(scorebook::createEmpty(missingFolder), QStringLiteral("The folder does not exist."));
+        QFile plainFile(m_dir.filePath(QStringLiteral("a file")));
+        QVERIFY(plainFile.open(QIODevice::WriteOnly));
+        plainFile.close();
+        const QString underAFile = m_dir.filePath(QStringLiteral("a file/sub/teedat2000.mdb"));
+        QCOMPARE(scorebook::createEmpty(underAFile), QStringLiteral("The folder could not be made."));
         if (geteuid() == 0) {
             QSKIP("a read-only folder is writable for root");
         }

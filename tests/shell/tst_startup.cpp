@@ -37,7 +37,7 @@ private Q_SLOTS:
         auto *main = static_cast<frmMain *>(program.startUp());
         QVERIFY(main->isReady());
         QCOMPARE(program.soundCommands, (QStringList {"open", "PLAY", "PREV", "open"}));
-        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("golfswng.wav")});
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.sharedFile("golfswng.wav")});
         QVERIFY(program.messages.shown.isEmpty());
         QVERIFY(main->findChild<QRadioButton *>(QStringLiteral("Option1_0"))->isChecked());
         QCOMPARE(main->windowTitle(), QStringLiteral(" Varnholt"));
@@ -131,7 +131,7 @@ private Q_SLOTS:
 
         main->Option1_Click(0);
         main->play_swing();
-        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("golfswng.wav")});
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.sharedFile("golfswng.wav")});
     }
 
     void helpStartsAnotherCopyEachPress()
@@ -198,7 +198,7 @@ private Q_SLOTS:
         QCOMPARE(about->bannerWidth(), 5988);
         QVERIFY(!about->isAnimating());
         QVERIFY(about->findChild<QWidget *>(QStringLiteral("imgBall"))->isHidden());
-        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("cup.wav")});
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.sharedFile("cup.wav")});
     }
 
     void aboutPlaysEvenWithSoundOffAndRunsOnItsOwnTimer()
@@ -210,7 +210,7 @@ private Q_SLOTS:
         click(main, QStringLiteral("cmdAbout"));
         auto *about = qobject_cast<frmAbout *>(program.windows.loaded(QStringLiteral("frmAbout")));
         QTRY_VERIFY_WITH_TIMEOUT(!about->isAnimating(), 10000);
-        QCOMPARE(program.soundsPlayed, QStringList {program.context.programFile("cup.wav")});
+        QCOMPARE(program.soundsPlayed, QStringList {program.context.sharedFile("cup.wav")});
     }
 
     void mainMenuMidAnimationClosesSilentlyAndReopeningRestarts()

@@ -15,7 +15,7 @@ TestProgram::TestProgram()
     : windows([this] { ++endRequests; })
 {
     QVERIFY(folder.isValid());
-    context.programDir = folder.path();
+    context.places = program_paths::allIn(folder.path());
     context.messages = &messages;
     context.launcher = &launcher;
     context.beeper = &beeper;

@@ -1,0 +1,122 @@
+#include "core/scorebook/scorebook_layout.h"
+
+#include "core/scorebook/database_error.h"
+#include "core/scorebook/scorebook_connection.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <SQLiteCpp/Backup.h>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include <sqlite3.h>
+
+namespace scorebook {
+
+namespace {
+
+bool isPresent(SQLite::Database &db, const LayoutStep &step)
+{
+    SQLite::Statement query(db, step.presentQuery);
+    return query.executeStep();
+}
+
+QString plainProblem(const SQLite::Exception &e)
+{
+    return databaseErrorFrom(e).message();
+}
+
+} // namespace
+
+const std::vector<LayoutStep> &layoutSteps()
+{
+    static const std::vector<LayoutStep> steps = {
+        {"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'tee_ratings'",
+         "CREATE TABLE IF NOT EXISTS tee_ratings (course_name TEXT NOT NULL, tee TEXT NOT NULL, "
+         "course_rating REAL NOT NULL, slope_rating INTEGER NOT NULL, PRIMARY KEY (course_name, tee));"},
+        {"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'round_details'",
+         "CREATE TABLE IF NOT EXISTS round_details (record_no INTEGER PRIMARY KEY, tee TEXT NOT NULL, "
+         "played_on TEXT NOT NULL, pcc INTEGER NOT NULL DEFAULT 0);"},
+    };
+    return steps;
+}
+
+QString backupPath(const QString &scorebookPath, const QDate &day)
+{
+    return scorebookPath + QStringLiteral(".bak-") + day.toString(QStringLiteral("yyyyMMdd"));
+}
+
+QString backUp(SQLite::Database &source, const QString &target)
+{
+    if (QFileInfo::exists(target)) {
+        return QStringLiteral("A file of that name is already there.");
+    }
+    // Written aside and moved into place, so a half-written copy never bears the backup's name.
+    const QString writing = target + QStringLiteral(".part");
+    QFile::remove(writing);
+    try {
+        SQLite::Database copy(writing.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        SQLite::Backup backup(copy, source);
+        if (backup.executeStep() != SQLITE_DONE) {
+            QFile::remove(writing);
+            return QStringLiteral("The copy could not be finished.");
+        }
+    } catch (const SQLite::Exception &e) {
+        QFile::remove(writing);
+        return plainProblem(e);
+    }
+    if (!QFile::rename(writing, target)) {
+        QFile::remove(writing);
+        return QStringLiteral("The copy could not be given its name.");
+    }
+    return {};
+}
+
+LayoutResult bringUpToDate(SQLite::Database &db, const QDate &day)
+{
+    if (sqlite3_db_readonly(db.getHandle(), "main") == 1) {
+        return {LayoutOutcome::ReadOnly, {}};
+    }
+    try {
+        // The read lock taken by the first check is held to the commit, so no
+        // other copy of the program can change the file between the backup and
+        // the change. (A write lock would keep the backup from reading it.)
+        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::DEFERRED);
+        std::vector<const LayoutStep *> missing;
+        for (const LayoutStep &step : layoutSteps()) {
+            if (!isPresent(db, step)) {
+                missing.push_back(&step);
+            }
+        }
+        if (missing.empty()) {
+            return {};
+        }
+        const QString backup = backupPath(QString::fromStdString(db.getFilename()), day);
+        if (!QFileInfo::exists(backup)) {
+            if (const QString failure = backUp(db, backup); !failure.isEmpty()) {
+                return {LayoutOutcome::Failed, QStringLiteral("No backup could be made: %1").arg(failure)};
+            }
+        }
+        for (const LayoutStep *step : missing) {
+            db.exec(step->addStatement);
+        }
+        transaction.commit();
+    } catch (const SQLite::Exception &e) {
+        return {LayoutOutcome::Failed, plainProblem(e)};
+    }
+    return {LayoutOutcome::Updated, {}};
+}
+
+LayoutResult bringUpToDate(const QString &scorebookPath, const QDate &day)
+{
+    try {
+        const auto db = openScorebookConnection(scorebookPath);
+        return bringUpToDate(*db, day);
+    } catch (const DatabaseError &error) {
+        return {LayoutOutcome::Failed, error.message()};
+    }
+}
+
+} // namespace scorebook

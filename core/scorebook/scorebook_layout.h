@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+// The parts the scorebook's layout gained after its first version, and the
+// safe way to add them to a golfer's file: a dated copy first, then every
+// missing part in one transaction.
+namespace scorebook {
+
+// One addition to the layout: a query that yields a row when the part is
+// there, and the statement that adds it.
+struct LayoutStep
+{
+    const char *presentQuery;
+    const char *addStatement;
+};
+
+// Every addition, oldest first; later tables and indexes join the end.
+const std::vector<LayoutStep> &layoutSteps();
+
+// Where the copy made before a layout change on `day` goes: "<file>.bak-YYYYMMDD" beside the file.
+QString backupPath(const QString &scorebookPath, const QDate &day);
+
+// Copies the open scorebook to `target` with SQLite's online backup, so a copy
+// taken while the file is in use is still whole. Never replaces an existing
+// file. Returns an empty text on success, else what went wrong.
+QString backUp(SQLite::Database &source, const QString &target);
+
+enum class LayoutOutcome
+{
+    Current, // nothing was missing
+    Updated, // the missing parts were added after the backup
+    ReadOnly, // the file cannot be written: it is used as it is
+    Failed // nothing was changed; problem says why
+};
+
+struct LayoutResult
+{
+    LayoutOutcome outcome = LayoutOutcome::Current;
+    QString problem;
+};
+
+// Adds the missing parts to a writable scorebook. Before the first change it
+// backs the file up for `day`; a backup already made that day is kept as it is.
+LayoutResult bringUpToDate(SQLite::Database &db, const QDate &day);
+LayoutResult bringUpToDate(const QString &scorebookPath, const QDate &day);
+
+} // namespace scorebook

@@ -1,0 +1,153 @@
+#include "core/scorebook/scorebook_file.h"
+#include "core/scorebook/scorebook_layout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+using scorebook::LayoutOutcome;
+
+// Bringing a golfer's scorebook up to the current layout, and the dated copy made first.
+class ScorebookLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    const QDate m_day {2026, 4, 9};
+
+    static bool hasTable(const QString &path, const char *table)
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        return db.tableExists(table);
+    }
+
+    static int golferCount(const QString &path)
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        return db.execAndGet("SELECT count(*) FROM golfers").getInt();
+    }
+
+    // A scorebook written before the later tables, with one golfer in it.
+    void makeOlderScorebook(const QStringList &keptTables = {})
+    {
+        QCOMPARE(scorebook::createEmpty(m_path), QString());
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READWRITE);
+        db.exec("INSERT INTO golfers (golfer_name) VALUES ('Ann')");
+        for (const char *table : {"tee_ratings", "round_details"}) {
+            if (!keptTables.contains(QLatin1String(table))) {
+                db.exec(std::string("DROP TABLE ") + table);
+            }
+        }
+    }
+
+    QStringList backups() const
+    {
+        return QDir(m_dir.path()).entryList({QStringLiteral("teedat2000.mdb.bak-*")}, QDir::Files | QDir::Dirs);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        for (const QString &name : QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            QVERIFY(QFile::remove(m_dir.filePath(name)) || QDir(m_dir.filePath(name)).removeRecursively());
+        }
+        m_path = m_dir.filePath(QStringLiteral("teedat2000.mdb"));
+    }
+
+    void missingPartsAreAddedAfterOneBackup_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<LayoutOutcome>("outcome");
+        QTest::newRow("both missing") << QStringList() << LayoutOutcome::Updated;
+        QTest::newRow("ratings there") << QStringList {"tee_ratings"} << LayoutOutcome::Updated;
+        QTest::newRow("details there") << QStringList {"round_details"} << LayoutOutcome::Updated;
+        QTest::newRow("all there") << QStringList {"tee_ratings", "round_details"} << LayoutOutcome::Current;
+    }
+    void missingPartsAreAddedAfterOneBackup()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(LayoutOutcome, outcome);
+        makeOlderScorebook(present);
+
+        const auto result = scorebook::bringUpToDate(m_path, m_day);
+        QCOMPARE(result.outcome, outcome);
+        QVERIFY(result.problem.isEmpty());
+        QVERIFY(hasTable(m_path, "tee_ratings"));
+        QVERIFY(hasTable(m_path, "round_details"));
+        QCOMPARE(golferCount(m_path), 1);
+
+        const bool backedUp = outcome == LayoutOutcome::Updated;
+        QCOMPARE(backups(), backedUp ? QStringList {"teedat2000.mdb.bak-20260409"} : QStringList());
+        if (backedUp) {
+            // The copy is the file as it was before the change.
+            const QString backup = scorebook::backupPath(m_path, m_day);
+            QCOMPARE(golferCount(backup), 1);
+            QCOMPARE(hasTable(backup, "tee_ratings"), present.contains(QLatin1String("tee_ratings")));
+            QCOMPARE(hasTable(backup, "round_details"), present.contains(QLatin1String("round_details")));
+        }
+    }
+
+    void laterStartsMakeNoMoreBackups()
+    {
+        makeOlderScorebook();
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day.addDays(1)).outcome, LayoutOutcome::Current);
+        QCOMPARE(backups(), QStringList {"teedat2000.mdb.bak-20260409"});
+    }
+
+    void newScorebookNeedsNoBackup()
+    {
+        QCOMPARE(scorebook::createEmpty(m_path), QString());
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Current);
+        QVERIFY(backups().isEmpty());
+    }
+
+    void backupOfTheDayIsNeverReplaced()
+    {
+        makeOlderScorebook();
+        const QString backup = scorebook::backupPath(m_path, m_day);
+        QFile earlier(backup);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("the copy made this morning");
+        earlier.close();
+
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("the copy made this morning"));
+
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
+        QVERIFY(!scorebook::backUp(db, backup).isEmpty());
+    }
+
+    void noBackupNoChange()
+    {
+        makeOlderScorebook();
+        // Something in the way of the copy: a folder where the copy is written.
+        QVERIFY(QDir().mkpath(scorebook::backupPath(m_path, m_day) + QStringLiteral(".part/x")));
+        const auto result = scorebook::bringUpToDate(m_path, m_day);
+        QCOMPARE(result.outcome, LayoutOutcome::Failed);
+        QVERIFY2(result.problem.startsWith(QLatin1String("No backup could be made")), qPrintable(result.problem));
+        QVERIFY(!hasTable(m_path, "tee_ratings"));
+        QVERIFY(!QFileInfo::exists(scorebook::backupPath(m_path, m_day)));
+    }
+
+    void readOnlyScorebookOpensAsItIs()
+    {
+        makeOlderScorebook();
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
+        QCOMPARE(scorebook::bringUpToDate(db, m_day).outcome, LayoutOutcome::ReadOnly);
+        QVERIFY(!hasTable(m_path, "tee_ratings"));
+        QVERIFY(backups().isEmpty());
+        QCOMPARE(scorebook::inspect(m_path).health, scorebook::Health::Ready);
+    }
+};
+
+QTEST_GUILESS_MAIN(ScorebookLayoutTest)
+#include "tst_scorebook_layout.moc"

@@ -1,0 +1,119 @@
+#include "paths/program_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Where a run of teebook finds its scorebook and its shared files.
+class ProgramPathsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_root;
+    QString m_programDir;
+    QString m_dataHome;
+
+    void makeFiles(const QString &folder, const QStringList &names)
+    {
+        for (const QString &name : names) {
+            QFile file(QDir(folder).filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_root.isValid());
+        m_programDir = m_root.filePath(QStringLiteral("prefix/bin"));
+        m_dataHome = m_root.filePath(QStringLiteral("data-home"));
+        QDir(m_root.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_programDir));
+        qputenv("XDG_DATA_HOME", m_dataHome.toLocal8Bit());
+        QVERIFY(QDir::setCurrent(m_root.path()));
+    }
+
+    void scorebookPlace_data()
+    {
+        QTest::addColumn<QStringList>("besideProgram");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("expected"); // relative to the temporary root
+
+        const QString userFile = QStringLiteral("data-home/teebook/teedat2000.mdb");
+        QTest::newRow("scorebook beside") << QStringList {"teedat2000.mdb"} << ""
+                                          << "prefix/bin/teedat2000.mdb";
+        QTest::newRow("marker in a writable folder") << QStringList {"teebook.portable"} << ""
+                                                     << "prefix/bin/teedat2000.mdb";
+        QTest::newRow("installed program") << QStringList {"teebook", "teeguide"} << "" << userFile;
+        QTest::newRow("sounds alone are no portable folder") << QStringList {"golfswng.wav"} << "" << userFile;
+        QTest::newRow("chosen wins over beside") << QStringList {"teedat2000.mdb"} << "mine.mdb"
+                                                 << "mine.mdb";
+        QTest::newRow("chosen relative to the working folder") << QStringList() << "books/club.db"
+                                                               << "books/club.db";
+        QTest::newRow("chosen absolute") << QStringList() << "ABSOLUTE"
+                                         << "away/x.mdb";
+    }
+    void scorebookPlace()
+    {
+        QFETCH(QStringList, besideProgram);
+        QFETCH(QString, chosen);
+        QFETCH(QString, expected);
+        makeFiles(m_programDir, besideProgram);
+        if (chosen == QLatin1String("ABSOLUTE")) {
+            chosen = m_root.filePath(QStringLiteral("away/x.mdb"));
+        }
+        const auto places = program_paths::locate(m_programDir, chosen);
+        QCOMPARE(places.scorebook, m_root.filePath(expected));
+        QCOMPARE(places.programDir, m_programDir);
+    }
+
+    void userDataFolder_data()
+    {
+        QTest::addColumn<bool>("dataHomeSet");
+        QTest::addColumn<QString>("expected"); // relative to the temporary root
+        QTest::newRow("XDG_DATA_HOME") << true << "data-home/teebook";
+        QTest::newRow("default under HOME") << false << "home/.local/share/teebook";
+    }
+    void userDataFolder()
+    {
+        QFETCH(bool, dataHomeSet);
+        QFETCH(QString, expected);
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", m_root.filePath(QStringLiteral("home")).toLocal8Bit());
+        if (!dataHomeSet) {
+            qunsetenv("XDG_DATA_HOME");
+        }
+        const QString folder = program_paths::userDataDir();
+        qputenv("HOME", home);
+        QCOMPARE(folder, m_root.filePath(expected));
+    }
+
+    void sharedFiles_data()
+    {
+        QTest::addColumn<QStringList>("besideProgram");
+        QTest::addColumn<QString>("expected"); // relative to the temporary root
+        QTest::newRow("beside the program") << QStringList {"golfswng.wav"} << "prefix/bin";
+        QTest::newRow("installed share folder") << QStringList() << "prefix/share/teebook";
+    }
+    void sharedFiles()
+    {
+        QFETCH(QStringList, besideProgram);
+        QFETCH(QString, expected);
+        makeFiles(m_programDir, besideProgram);
+        QCOMPARE(program_paths::locate(m_programDir).sharedDir, m_root.filePath(expected));
+    }
+
+    void helpViewerLooksForItsIndex()
+    {
+        makeFiles(m_programDir, {QStringLiteral("golfswng.wav")});
+        QCOMPARE(program_paths::sharedFilesDir(m_programDir, QStringLiteral("Help.INI")),
+                 m_root.filePath(QStringLiteral("prefix/share/teebook")));
+        makeFiles(m_programDir, {QStringLiteral("Help.INI")});
+        QCOMPARE(program_paths::sharedFilesDir(m_programDir, QStringLiteral("Help.INI")), m_programDir);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramPathsTest)
+#include "tst_program_paths.moc"
