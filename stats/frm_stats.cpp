@@ -1,10 +1,9 @@
 #include "stats/frm_stats.h"
 
-#include "core/records/resets.h"
 #include "core/records/text_rules.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "stats/mod_stats.h"
+#include "core/scorebook/round_reading.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
 #include "ui/list_loaders.h"
@@ -229,7 +228,7 @@ void frmStats::cboPlayer_Click()
 
 void frmStats::cmdCalculateStats_Click()
 {
-    zero_stats(m_context.state);
+    m_stats = Stats();
     const QString course = cboCourse->currentText();
     const QString golfer = cboPlayer->currentText();
     if (course == QLatin1String("Select Course") || course.isEmpty()) {
@@ -239,7 +238,12 @@ void frmStats::cmdCalculateStats_Click()
     } else {
         try {
             WaitCursor hourglass;
-            compute_stats(m_context, this, *datgolf, course, golfer);
+            datgolf->refresh();
+            if (datgolf->recordCount() == 0) {
+                tell(QStringLiteral("No Recorded Rounds"), QStringLiteral("There are no Rounds to compute"));
+            } else {
+                m_stats = computeStats(readRoundsPlayedBy(*datgolf, golfer, course));
+            }
         } catch (const DatabaseError &error) {
             // Left enabled, so the same choice can be computed again once the scorebook answers.
             m_context.messages->show(this,
@@ -306,12 +310,12 @@ void frmStats::showRecap(const std::array<int, 7> &recap)
     for (int i = 0; i < int(labels.size()); ++i) {
         labels[i]->setText(QString::number(recap[i]));
     }
-    lblhio->setText(QString::number(m_context.state.holes_in_one));
+    lblhio->setText(QString::number(m_stats.holes_in_one));
 }
 
 void frmStats::show_stroke_values()
 {
-    const SharedState &state = m_context.state;
+    const Stats &state = m_stats;
     showRecap(state.stroke_recap);
     // Every figure is written, so nothing of an earlier computation stays on screen.
     showParType(lblave3, lblstrokes3, state.stroke_count[3], state.stroke_total[3], NotAvailable);
@@ -324,7 +328,7 @@ void frmStats::show_stroke_values()
 
 void frmStats::show_putting_values()
 {
-    const SharedState &state = m_context.state;
+    const Stats &state = m_stats;
     showRecap(state.putt_recap);
     const bool shortHolesPutted = state.putt_count[3] > 0.0 || state.putt_count[4] > 0.0;
     const QString shortHolesNone = shortHolesPutted ? NotAvailable : QStringLiteral("0");

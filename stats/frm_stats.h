@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rules/statistics.h"
 #include "ui/form_window.h"
 
 #include <array>
@@ -74,6 +75,7 @@ private:
     QPushButton *cmdCalculateStats;
     QPushButton *cmdPutting;
     bool m_puttingShown = false; // which view the putting switch shows
+    Stats m_stats; // the figures of the last computation
     QPushButton *cmdMainMenu;
     QPushButton *cmdHelp;
 };

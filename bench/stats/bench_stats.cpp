@@ -1,9 +1,8 @@
 #include "bench/bench_timing.h"
 #include "bench/scorebook_generator.h"
-#include "core/records/resets.h"
+#include "core/rules/statistics.h"
 #include "core/scorebook/datgolf.h"
-#include "stats/mod_stats.h"
-#include "ui/app_context.h"
+#include "core/scorebook/round_reading.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -18,17 +17,6 @@
 // against the same figures computed by one SQL aggregate inside SQLite.
 
 namespace {
-
-class SilentMessages : public MessageBoxes
-{
-public:
-    MessageAnswer show(QWidget *, const MessageRequest &) override
-    {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-    int shown = 0;
-};
 
 std::string hole(const char *prefix, int number)
 {
@@ -95,13 +83,13 @@ std::string aggregateSql()
 }
 
 // The accumulators as the aggregate returns them, in the order aggregateSql lists them.
-SharedState sqlFigures(SQLite::Database &db, const std::string &sql, const char *golfer, const char *course)
+Stats sqlFigures(SQLite::Database &db, const std::string &sql, const char *golfer, const char *course)
 {
     SQLite::Statement query(db, sql);
     query.bind(1, golfer);
     query.bind(2, course);
     query.executeStep();
-    SharedState state;
+    Stats state;
     int column = 0;
     const auto next = [&] { return query.getColumn(column++).getDouble(); };
     for (auto [count, total, recap] : {std::tuple {&state.stroke_count, &state.stroke_total, &state.stroke_recap},
@@ -126,13 +114,6 @@ SharedState sqlFigures(SQLite::Database &db, const std::string &sql, const char 
     return state;
 }
 
-bool sameFigures(const SharedState &a, const SharedState &b)
-{
-    return a.stroke_count == b.stroke_count && a.stroke_total == b.stroke_total && a.putt_count == b.putt_count
-        && a.putt_total == b.putt_total && a.stroke_recap == b.stroke_recap && a.putt_recap == b.putt_recap
-        && a.holes_in_one == b.holes_in_one;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -149,32 +130,29 @@ int main(int argc, char *argv[])
     const char *golfer = "Golfer 3";
     const char *course = "Course 7";
 
-    SilentMessages messages;
-    AppContext context;
-    context.places = program_paths::allIn(dir.path());
-    context.messages = &messages;
     DataControl datgolf;
-    datgolf.setDatabaseName(context.databasePath());
+    datgolf.setDatabaseName(path);
     datgolf.setRecordSource(QStringLiteral("rounds"));
 
     SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
     const std::string sql = aggregateSql();
 
-    const auto computeStats = [&] {
-        zero_stats(context.state);
-        compute_stats(context, nullptr, datgolf, QString::fromLatin1(course), QString::fromLatin1(golfer));
+    Stats stats;
+    const auto compute = [&] {
+        datgolf.refresh();
+        stats = computeStats(readRoundsPlayedBy(datgolf, QString::fromLatin1(golfer), QString::fromLatin1(course)));
     };
-    SharedState bySql;
+    Stats bySql;
     const auto aggregate = [&] { bySql = sqlFigures(db, sql, golfer, course); };
 
-    computeStats();
+    compute();
     aggregate();
     std::printf("scorebook: %d courses, %d golfers, %d rounds; %s on %s: %.0f rounds\n", size.courses, size.golfers,
-                size.rounds, golfer, course, context.state.stroke_count[8]);
-    std::printf("figures agree with the SQL aggregate: %s\n", sameFigures(context.state, bySql) ? "yes" : "NO");
+                size.rounds, golfer, course, stats.stroke_count[8]);
+    std::printf("figures agree with the SQL aggregate: %s\n", stats == bySql ? "yes" : "NO");
 
-    const double engine = medianSeconds(9, computeStats);
+    const double engine = medianSeconds(9, compute);
     const double baseline = medianSeconds(9, aggregate);
-    report("compute_stats, one golfer/course", engine, "SQL aggregate in SQLite", baseline, 1.5);
-    return messages.shown == 0 ? 0 : 1;
+    report("computeStats, one golfer/course", engine, "SQL aggregate in SQLite", baseline, 1.5);
+    return 0;
 }

@@ -6,5 +6,3 @@ struct SharedState;
 void reset_course_record(SharedState &state);
 // Every entry of the round record (0..66) back to "0".
 void reset_round_record(SharedState &state);
-// Every statistics accumulator and result counter back to zero.
-void zero_stats(SharedState &state);

@@ -1,16 +1,18 @@
-#include "core/records/resets.h"
 #include "core/records/round_layout.h"
+#include "core/rules/statistics.h"
 #include "core/scorebook/datgolf.h"
-#include "stats/mod_stats.h"
-#include "tests/stats/played_round.h"
-#include "tests/support/test_program.h"
+#include "core/scorebook/round_reading.h"
+#include "core/scorebook/scorebook_file.h"
+#include "tests/core/played_round.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
-// The statistics engine over rounds stored through the data layer.
-class StatsEngineTest : public QObject
+// The statistics of one golfer on one course: the figures from rounds in
+// memory, and which stored rounds are read for them.
+class StatisticsTest : public QObject
 {
     Q_OBJECT
 
@@ -22,8 +24,8 @@ private:
     }
     static constexpr int ParClass = 3;
 
-    // Every accumulator as one text, so a difference shows where it is.
-    static QString figures(const SharedState &state)
+    // Every figure as one text, so a difference shows where it is.
+    static QString figures(const Stats &stats)
     {
         QStringList parts;
         const auto add = [&parts](const char *name, auto first, auto last) {
@@ -33,50 +35,50 @@ private:
             }
             parts.append(QString::fromLatin1(name) + QLatin1Char('=') + numbers.join(QLatin1Char(',')));
         };
-        add("stroke_count", state.stroke_count.begin() + SharedState::FirstSlot, state.stroke_count.end());
-        add("stroke_total", state.stroke_total.begin() + SharedState::FirstSlot, state.stroke_total.end());
-        add("putt_count", state.putt_count.begin() + SharedState::FirstSlot, state.putt_count.end());
-        add("putt_total", state.putt_total.begin() + SharedState::FirstSlot, state.putt_total.end());
-        add("stroke_recap", state.stroke_recap.begin(), state.stroke_recap.end());
-        add("putt_recap", state.putt_recap.begin(), state.putt_recap.end());
-        parts.append(QStringLiteral("holes_in_one=%1").arg(state.holes_in_one));
+        add("stroke_count", stats.stroke_count.begin() + Stats::FirstSlot, stats.stroke_count.end());
+        add("stroke_total", stats.stroke_total.begin() + Stats::FirstSlot, stats.stroke_total.end());
+        add("putt_count", stats.putt_count.begin() + Stats::FirstSlot, stats.putt_count.end());
+        add("putt_total", stats.putt_total.begin() + Stats::FirstSlot, stats.putt_total.end());
+        add("stroke_recap", stats.stroke_recap.begin(), stats.stroke_recap.end());
+        add("putt_recap", stats.putt_recap.begin(), stats.putt_recap.end());
+        parts.append(QStringLiteral("holes_in_one=%1").arg(stats.holes_in_one));
         return parts.join(QLatin1Char(' '));
     }
 
-    static void compute(TestProgram &program, const QString &course, const QString &golfer)
-    {
-        auto rounds = program.open(QStringLiteral("rounds"));
-        zero_stats(program.context.state);
-        compute_stats(program.context, nullptr, *rounds, course, golfer);
-    }
+    static Stats statsOf(const QHash<QString, QString> &round) { return computeStats({asRound(round)}); }
 
-    // What the computation must equal: every record visited, matched by name.
-    static void visitEveryRecord(TestProgram &program, const QString &course, const QString &golfer)
+    // A scorebook of the test's own, open on "rounds".
+    struct Scorebook
     {
-        SharedState &state = program.context.state;
-        zero_stats(state);
-        reset_round_record(state);
-        auto rounds = program.open(QStringLiteral("rounds"));
-        const QRegularExpression blanks(QStringLiteral("^ +| +$")); // only blanks are trimmed, not tabs
-        for (rounds->moveFirst(); !rounds->atEnd(); rounds->moveNext()) {
-            if (rounds->field(QStringLiteral("course_name")).remove(blanks) == course
-                && rounds->field(QStringLiteral("golfer_name")).remove(blanks) == golfer) {
-                for (int entry = 1; entry < round_layout::Entries; ++entry) {
-                    state.round_record[entry] = rounds->field(round_layout::fieldName(entry));
-                }
-                add_round_stats(state);
-                reset_round_record(state);
+        QTemporaryDir dir;
+        DataControl rounds;
+        Scorebook()
+        {
+            const QString path = dir.filePath(QStringLiteral("teedat2000.mdb"));
+            if (!scorebook::createEmpty(path).isEmpty()) {
+                qFatal("no scorebook");
             }
+            rounds.setDatabaseName(path);
+            rounds.setRecordSource(QStringLiteral("rounds"));
+            rounds.refresh();
         }
-    }
-
-    static QString randomFigure(QRandomGenerator &random, int highest)
-    {
-        const int pick = random.bounded(20);
-        return pick == 0 ? QString()
-            : pick < 3   ? QStringList {"x4", "4x"}.at(pick - 1)
-                         : QString::number(random.bounded(highest + 1));
-    }
+        void add(const QHash<QString, QString> &fields)
+        {
+            rounds.addNew();
+            for (auto field = fields.cbegin(); field != fields.cend(); ++field) {
+                rounds.setField(field.key(), field.value());
+            }
+            rounds.update();
+        }
+        QStringList datesRead(const QString &golfer, const QString &course)
+        {
+            QStringList dates;
+            for (const Round &round : readRoundsPlayedBy(rounds, golfer, course)) {
+                dates.append(round.date);
+            }
+            return dates;
+        }
+    };
 
 private Q_SLOTS:
     void eachHoleIsClassifiedAgainstItsPar_data()
@@ -109,17 +111,14 @@ private Q_SLOTS:
         QFETCH(QString, resultClass);
         QFETCH(bool, parType);
         QFETCH(int, holesInOne);
-        TestProgram program;
         // Hole 5 of the front and hole 14 of the back nine carry the case; the
         // other holes are pars on par 4s with two putts.
         QList<int> pars = everyHole(4);
         QList<int> strokeList = everyHole(4);
         pars[4] = pars[13] = par;
         strokeList[4] = strokeList[13] = strokes;
-        program.addRound(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), strokeList, pars, everyHole(2)));
-        compute(program, QStringLiteral("Pine"), QStringLiteral("Ann"));
-
-        const SharedState &state = program.context.state;
+        const Stats state
+            = statsOf(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), strokeList, pars, everyHole(2)));
         std::array<int, 7> expectedRecap {};
         expectedRecap[ParClass] = 16;
         if (resultClass != QLatin1String("none")) {
@@ -142,7 +141,6 @@ private Q_SLOTS:
         // Nine and round figures stay the stored totals.
         QCOMPARE(state.stroke_count[8], 1.0);
         QCOMPARE(state.stroke_total[8], 64.0 + 2 * strokes);
-        QCOMPARE(state.round_record, QStringList(SharedState::RoundFields, QStringLiteral("0")));
     }
 
     // Every hole is a par 4 in 4 strokes with 2 putts; one field is changed.
@@ -171,14 +169,12 @@ private Q_SLOTS:
         QFETCH(QString, field);
         QFETCH(QString, value);
         QFETCH(QList<int>, counted);
-        TestProgram program;
         auto round
             = playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(4), everyHole(4), everyHole(2));
         if (!field.isEmpty()) {
             round[field] = value;
         }
-        program.addRound(round);
-        compute(program, QStringLiteral("Pine"), QStringLiteral("Ann"));
+        const Stats stats = statsOf(round);
         QString expected;
         for (const auto &[series, first, hole] : {std::tuple {"stroke", 0, 4}, {"putt", 4, 2}}) {
             const int *c = counted.constData() + first;
@@ -186,9 +182,9 @@ private Q_SLOTS:
                 += QString::asprintf("%s_count=0,%d,0,%d,%d,%d %s_total=0,%d,0,%d,%d,%d ", series, c[0], c[1], c[2],
                                      c[3], series, c[0] * hole, c[1] * 9 * hole, c[2] * 9 * hole, c[3] * 18 * hole);
         }
-        QCOMPARE(figures(program.context.state).section(QLatin1Char(' '), 0, 3), expected.trimmed());
-        QCOMPARE(program.context.state.stroke_recap[ParClass], counted[0]);
-        QCOMPARE(program.context.state.putt_recap[ParClass], counted[4]);
+        QCOMPARE(figures(stats).section(QLatin1Char(' '), 0, 3), expected.trimmed());
+        QCOMPARE(stats.stroke_recap[ParClass], counted[0]);
+        QCOMPARE(stats.putt_recap[ParClass], counted[4]);
     }
 
     void namesMatchExactlyAfterTrimmingBlanks_data()
@@ -219,71 +215,59 @@ private Q_SLOTS:
         QFETCH(QString, golfer);
         QFETCH(QString, course);
         QFETCH(bool, counted);
-        TestProgram program;
-        program.addRound(playedRound(storedGolfer, storedCourse, everyHole(4), everyHole(4), everyHole(2)));
-        compute(program, course, golfer);
-        QCOMPARE(program.context.state.stroke_count[8], counted ? 1.0 : 0.0);
-        QVERIFY(program.messages.shown.isEmpty());
+        Scorebook book;
+        book.add(playedRound(storedGolfer, storedCourse, everyHole(4), everyHole(4), everyHole(2)));
+        QCOMPARE(book.datesRead(golfer, course).size(), counted ? 1 : 0);
     }
 
-    void emptyTableIsReportedAndAddsNothing()
+    void roundsSavedAfterOpeningAreRead()
     {
-        TestProgram program;
-        compute(program, QStringLiteral("Pine"), QStringLiteral("Ann"));
-        QCOMPARE(program.messages.shown.size(), 1);
-        QCOMPARE(program.messages.shown[0].title, QStringLiteral("No Recorded Rounds"));
-        QCOMPARE(program.messages.shown[0].text, QStringLiteral("There are no Rounds to compute"));
-        QCOMPARE(program.messages.shown[0].buttons, MessageButtons::Ok);
-        SharedState zero;
-        QCOMPARE(figures(program.context.state), figures(zero));
+        Scorebook book;
+        book.add(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(4), everyHole(4), {}));
+        book.rounds.refresh();
+        auto later = playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(5), everyHole(4), {});
+        later[QStringLiteral("date")] = QStringLiteral("later");
+        DataControl other;
+        other.setDatabaseName(book.rounds.databaseName());
+        other.setRecordSource(QStringLiteral("rounds"));
+        other.refresh();
+        other.addNew();
+        for (auto field = later.cbegin(); field != later.cend(); ++field) {
+            other.setField(field.key(), field.value());
+        }
+        other.update();
+        QCOMPARE(book.datesRead(QStringLiteral("Ann"), QStringLiteral("Pine")), (QStringList {"6/12/26", "later"}));
     }
 
-    void roundsSavedAfterOpeningAreCounted()
+    // Only the matching rounds are read; they must be exactly those a visit of
+    // every record finds, odd names included, in table order.
+    void readsWhatAVisitOfEveryRecordFinds()
     {
-        TestProgram program;
-        program.addRound(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(4), everyHole(4), {}));
-        auto rounds = program.open(QStringLiteral("rounds"));
-        program.addRound(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(5), everyHole(4), {}));
-        compute_stats(program.context, nullptr, *rounds, QStringLiteral("Pine"), QStringLiteral("Ann"));
-        QCOMPARE(program.context.state.stroke_total[8], 72.0 + 90.0);
-    }
-
-    // The computation reads only the matching rounds; it must count exactly
-    // what a visit of every record counts, odd values included.
-    void equalsAVisitOfEveryRecord()
-    {
-        TestProgram program;
+        Scorebook book;
         const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob"};
         const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak"};
         QRandomGenerator random(20260612);
-        auto rounds = program.open(QStringLiteral("rounds"));
-        rounds->inTransaction([&] {
-            for (int r = 0; r < 400; ++r) {
-                rounds->addNew();
-                rounds->setField(QStringLiteral("golfer_name"), golfers[random.bounded(int(golfers.size()))]);
-                rounds->setField(QStringLiteral("course_name"), courses[random.bounded(int(courses.size()))]);
-                for (int entry = round_layout::Date + 1; entry < round_layout::Entries; ++entry) {
-                    const bool par = entry >= 25 && entry <= 45;
-                    const bool total = round_layout::fieldName(entry).contains(QLatin1Char('9'))
-                        || round_layout::fieldName(entry).contains(QLatin1String("tot"));
-                    rounds->setField(round_layout::fieldName(entry), randomFigure(random, total ? 60 : par ? 6 : 9));
-                }
-                rounds->update();
+        book.rounds.inTransaction([&] {
+            for (int r = 0; r < 300; ++r) {
+                book.add({{QStringLiteral("golfer_name"), golfers[random.bounded(int(golfers.size()))]},
+                          {QStringLiteral("course_name"), courses[random.bounded(int(courses.size()))]},
+                          {QStringLiteral("date"), QString::number(r)}});
             }
         });
+        const QRegularExpression blanks(QStringLiteral("^ +| +$")); // only blanks are trimmed, not tabs
         for (const auto &[golfer, course] : {std::pair {"Ann", "Pine"}, std::pair {"Bob", "Oak"},
                                              std::pair {"ann", "PINE"}, std::pair {"Carl", "Pine"}}) {
-            visitEveryRecord(program, QString::fromLatin1(course), QString::fromLatin1(golfer));
-            const QString expected = figures(program.context.state);
-            compute(program, QString::fromLatin1(course), QString::fromLatin1(golfer));
-            QCOMPARE(figures(program.context.state), expected);
-            QCOMPARE(program.context.state.round_record, QStringList(SharedState::RoundFields, QStringLiteral("0")));
+            QStringList visited;
+            for (book.rounds.moveFirst(); !book.rounds.atEnd(); book.rounds.moveNext()) {
+                if (book.rounds.field(QStringLiteral("course_name")).remove(blanks) == QLatin1String(course)
+                    && book.rounds.field(QStringLiteral("golfer_name")).remove(blanks) == QLatin1String(golfer)) {
+                    visited.append(book.rounds.field(QStringLiteral("date")));
+                }
+            }
+            QCOMPARE(book.datesRead(QString::fromLatin1(golfer), QString::fromLatin1(course)), visited);
         }
-        QVERIFY(program.context.state.stroke_count[8] == 0.0);
-        visitEveryRecord(program, QStringLiteral("Pine"), QStringLiteral("Ann"));
-        QVERIFY(program.context.state.stroke_count[8] > 10.0);
     }
 };
 
-QTEST_MAIN(StatsEngineTest)
-#include "tst_stats_engine.moc"
+QTEST_GUILESS_MAIN(StatisticsTest)
+#include "tst_statistics.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/round.h"
 #include "core/records/round_layout.h"
 
 #include <QHash>
@@ -35,4 +36,14 @@ inline QHash<QString, QString> playedRound(const QString &golfer, const QString 
 inline QList<int> everyHole(int value)
 {
     return QList<int>(18, value);
+}
+
+// The same round as the statistics read it.
+inline Round asRound(const QHash<QString, QString> &fields)
+{
+    QStringList record(round_layout::Entries, QStringLiteral("0"));
+    for (int entry = 1; entry < round_layout::Entries; ++entry) {
+        record[entry] = fields.value(round_layout::fieldName(entry), QStringLiteral("0"));
+    }
+    return Round::fromRecord(record);
 }
