@@ -139,11 +139,10 @@ ExportOutcome exportCsv(const QString &scorebookPath, const ExportRequest &reque
             writer.addText(name);
         }
         writer.endRecord();
-        std::string scratch;
         qint64 done = 0;
         while (rows.step()) {
             for (int column = 0; column < sheet.storedCount; ++column) {
-                writeStored(writer, rows.row(), column, scratch);
+                writeStored(writer, rows.row(), column);
             }
             if (sheet.writeExtra) {
                 sheet.writeExtra(writer, rows.row());

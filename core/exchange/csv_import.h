@@ -29,7 +29,7 @@ struct ImportOutcome
     Kind kind = Kind::Rounds; // known once the header has been read
     ImportCounts counts;
     std::optional<CsvProblem> problem;
-    QString error; // in plain words when not Done or Cancelled, the problem's text when Malformed
+    QString error; // in plain words when Failed, the problem's text when Malformed
 };
 
 // Reads a CSV file of rounds, courses or golfers (told by its header) and

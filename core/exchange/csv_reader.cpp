@@ -8,9 +8,12 @@ namespace {
 
 constexpr qint64 blockSize = 1 << 20;
 
-bool endsBareField(char c)
+const char *bareFieldEnd(const char *at, const char *end)
 {
-    return c == ',' || c == '\n' || c == '\r' || c == '"';
+    while (at != end && *at != ',' && *at != '\n' && *at != '\r' && *at != '"') {
+        ++at;
+    }
+    return at;
 }
 
 } // namespace
@@ -49,8 +52,8 @@ bool CsvReader::readBare(CsvField &field, int column, int &terminator)
         }
         const char *begin = buffer_.constData() + position_;
         const char *end = buffer_.constData() + buffer_.size();
-        const char *at = std::find_if(begin, end, endsBareField);
-        field.text.append(begin, at);
+        const char *at = bareFieldEnd(begin, end);
+        field.text.append(begin, std::size_t(at - begin));
         position_ += at - begin;
         if (field.text.size() > maxFieldBytes) {
             return fail(field.line, column, QStringLiteral("the field is longer than %1 bytes").arg(maxFieldBytes));
@@ -75,7 +78,7 @@ bool CsvReader::readQuoted(CsvField &field, int column)
         const char *begin = buffer_.constData() + position_;
         const char *end = buffer_.constData() + buffer_.size();
         const char *at = std::find(begin, end, '"');
-        field.text.append(begin, at);
+        field.text.append(begin, std::size_t(at - begin));
         line_ += std::count(begin, at, '\n');
         position_ += at - begin;
         if (field.text.size() > maxFieldBytes) {

@@ -1,5 +1,7 @@
 #include "core/exchange/csv_writer.h"
 
+#include <charconv>
+
 namespace exchange {
 
 namespace {
@@ -8,7 +10,12 @@ constexpr std::size_t flushSize = 1 << 20;
 
 bool needsQuotes(std::string_view text)
 {
-    return text.empty() || text.find_first_of(",\"\r\n") != std::string_view::npos;
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+            return true;
+        }
+    }
+    return text.empty();
 }
 
 } // namespace
@@ -17,14 +24,6 @@ CsvWriter::CsvWriter(QIODevice &output)
     : output_(output)
 {
     buffer_.reserve(flushSize + 4096);
-}
-
-void CsvWriter::separate()
-{
-    if (recordStarted_) {
-        buffer_.push_back(',');
-    }
-    recordStarted_ = true;
 }
 
 void CsvWriter::addText(std::string_view text)
@@ -44,9 +43,12 @@ void CsvWriter::addText(std::string_view text)
     buffer_.push_back('"');
 }
 
-void CsvWriter::addAbsent()
+void CsvWriter::addInteger(qint64 value)
 {
     separate();
+    char digits[24];
+    const char *end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    buffer_.append(digits, std::size_t(end - digits));
 }
 
 void CsvWriter::endRecord()

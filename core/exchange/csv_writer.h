@@ -17,14 +17,21 @@ public:
     explicit CsvWriter(QIODevice &output);
 
     void addText(std::string_view text);
-    void addAbsent();
+    void addInteger(qint64 value);
+    void addAbsent() { separate(); }
     void endRecord();
 
     // Writes what the buffer holds; false when the device refused it.
     bool flush();
 
 private:
-    void separate();
+    void separate()
+    {
+        if (recordStarted_) {
+            buffer_.push_back(',');
+        }
+        recordStarted_ = true;
+    }
 
     QIODevice &output_;
     std::string buffer_;

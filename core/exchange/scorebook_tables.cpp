@@ -93,8 +93,9 @@ OpenScorebook openScorebook(const QString &path, bool forWriting)
         return {nullptr, QStringLiteral("there is no scorebook at %1").arg(path)};
     }
     try {
-        auto database = std::make_unique<SQLite::Database>(path.toStdString(),
-                                                           forWriting ? SQLite::OPEN_READWRITE : SQLite::OPEN_READONLY);
+        // One thread uses the connection: SQLite's own locking would cost a lock per value read.
+        const int mode = (forWriting ? SQLite::OPEN_READWRITE : SQLite::OPEN_READONLY) | SQLite::OPEN_NOMUTEX;
+        auto database = std::make_unique<SQLite::Database>(path.toStdString(), mode);
         database->setBusyTimeout(5000);
         const QString problem = handicap::scorebookProblem(*database);
         if (!problem.isEmpty()) {

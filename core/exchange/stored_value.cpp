@@ -8,11 +8,17 @@ namespace exchange {
 
 namespace {
 
-template<typename Number> void appendNumber(std::string &text, Number value)
+std::string_view textOf(sqlite3_stmt *row, int index)
+{
+    // Text, and a blob taken as its bytes: the windows never store one.
+    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(row, index));
+    return {bytes ? bytes : "", std::size_t(sqlite3_column_bytes(row, index))};
+}
+
+void appendReal(std::string &text, double value)
 {
     char digits[32];
-    const auto written = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, written.ptr);
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 } // namespace
@@ -24,26 +30,34 @@ bool storedText(sqlite3_stmt *row, int index, std::string &text)
     case SQLITE_NULL:
         return false;
     case SQLITE_INTEGER:
-        appendNumber(text, sqlite3_column_int64(row, index));
+        text = std::to_string(sqlite3_column_int64(row, index));
         return true;
     case SQLITE_FLOAT:
-        appendNumber(text, sqlite3_column_double(row, index));
+        appendReal(text, sqlite3_column_double(row, index));
         return true;
-    default: {
-        // Text, and a blob taken as its bytes: the windows never store one.
-        const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(row, index));
-        text.append(bytes ? bytes : "", std::size_t(sqlite3_column_bytes(row, index)));
+    default:
+        text = textOf(row, index);
         return true;
-    }
     }
 }
 
-void writeStored(CsvWriter &writer, sqlite3_stmt *row, int index, std::string &scratch)
+void writeStored(CsvWriter &writer, sqlite3_stmt *row, int index)
 {
-    if (storedText(row, index, scratch)) {
-        writer.addText(scratch);
-    } else {
+    switch (sqlite3_column_type(row, index)) {
+    case SQLITE_NULL:
         writer.addAbsent();
+        break;
+    case SQLITE_INTEGER:
+        writer.addInteger(sqlite3_column_int64(row, index));
+        break;
+    case SQLITE_FLOAT: {
+        std::string text;
+        appendReal(text, sqlite3_column_double(row, index));
+        writer.addText(text);
+        break;
+    }
+    default:
+        writer.addText(textOf(row, index));
     }
 }
 

@@ -16,7 +16,7 @@ namespace exchange {
 // The text of column `index` of the current row; false when it holds no value.
 bool storedText(sqlite3_stmt *row, int index, std::string &text);
 
-void writeStored(CsvWriter &writer, sqlite3_stmt *row, int index, std::string &scratch);
+void writeStored(CsvWriter &writer, sqlite3_stmt *row, int index);
 
 // Whether the field stands for what the column holds.
 bool sameAsStored(const CsvField &field, sqlite3_stmt *row, int index, std::string &scratch);
