@@ -39,9 +39,10 @@ std::vector<std::string> namesOf(const std::vector<Column> &columns)
 Sheet coursesSheet(SQLite::Database &scorebook)
 {
     Sheet sheet;
-    sheet.header = namesOf(storedColumns(scorebook, "courseinfo"));
+    const std::vector<Column> stored = storedColumns(scorebook, "courseinfo");
+    sheet.header = namesOf(stored);
     sheet.storedCount = int(sheet.header.size());
-    const int nameColumn = columnIndex(storedColumns(scorebook, "courseinfo"), "course_name");
+    const int nameColumn = columnIndex(stored, "course_name");
     auto ratings = std::make_shared<CourseRatings>(scorebook);
     const std::vector<std::string> tees = ratings->tees();
     for (const std::string &tee : tees) {

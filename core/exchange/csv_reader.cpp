@@ -119,7 +119,9 @@ bool CsvReader::readRecord(std::vector<CsvField> &fields, int &count, int maxFie
     for (;;) {
         const int column = count + 1;
         if (count == maxFields) {
-            return fail(line_, column, QStringLiteral("more than %1 fields").arg(maxFields));
+            return fail(
+                line_, column,
+                QStringLiteral("expected %1 field%2, found more").arg(maxFields).arg(maxFields == 1 ? "" : "s"));
         }
         if (fields.size() <= std::size_t(count)) {
             fields.emplace_back();
