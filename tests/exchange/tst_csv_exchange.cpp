@@ -161,6 +161,34 @@ private Q_SLOTS:
                             " Ødegård 李 \r\n\"Carl\r\nRay\"\r\n\r\n"));
     }
 
+    void lineEndsAndQuotingAreRead_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("names");
+
+        QTest::newRow("LF line ends") << QByteArray("golfer_name\nAnne\nBob\n") << QStringList {"Anne", "Bob"};
+        QTest::newRow("no final line end") << QByteArray("golfer_name\r\nAnne\r\nBob") << QStringList {"Anne", "Bob"};
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBFgolfer_name\r\nAnne\r\n") << QStringList {"Anne"};
+        QTest::newRow("quoted line ends and quotes")
+            << QByteArray("golfer_name\n\"A\r\n\"\"B\"\"\"\n\" C \"\n") << QStringList {"A\r\n\"B\"", " C "};
+    }
+
+    void lineEndsAndQuotingAreRead()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QStringList, names);
+        TestScorebook book;
+
+        QCOMPARE(importText(book, csv).status, ImportOutcome::Status::Done);
+
+        QStringList stored;
+        SQLite::Statement query(book.database(), "SELECT golfer_name FROM golfers ORDER BY rowid");
+        while (query.executeStep()) {
+            stored.append(QString::fromStdString(query.getColumn(0).getString()));
+        }
+        QCOMPARE(stored, names);
+    }
+
     void malformedFileIsRefusedWhole_data()
     {
         QTest::addColumn<QByteArray>("csv");
