@@ -43,6 +43,41 @@ ParsedArguments parseIndex(Invocation invocation, const QStringList &arguments)
     return {invocation, {}};
 }
 
+// rounds|courses|golfers OUT.csv
+ParsedArguments parseExport(Invocation invocation, const QStringList &arguments)
+{
+    invocation.command = Command::Export;
+    const QStringList kinds {QStringLiteral("rounds"), QStringLiteral("courses"), QStringLiteral("golfers")};
+    if (arguments.size() != 2 || !kinds.contains(arguments[0])) {
+        return refused(QStringLiteral("export needs what to write (rounds, courses or golfers) and the CSV file."));
+    }
+    invocation.exportRequest = {arguments[0], arguments[1]};
+    return {invocation, {}};
+}
+
+// IN.csv [--yes], in any order.
+ParsedArguments parseImport(Invocation invocation, const QStringList &arguments)
+{
+    invocation.command = Command::Import;
+    std::optional<QString> file;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--yes")) {
+            invocation.importRequest.store = true;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return refused(QStringLiteral("Unknown option \"%1\".").arg(argument));
+        } else if (file) {
+            return refused(QStringLiteral("import reads one CSV file at a time."));
+        } else {
+            file = argument;
+        }
+    }
+    if (!file) {
+        return refused(QStringLiteral("import needs the CSV file."));
+    }
+    invocation.importRequest.csvPath = *file;
+    return {invocation, {}};
+}
+
 } // namespace
 
 ParsedArguments parseArguments(const QStringList &arguments)
@@ -70,16 +105,28 @@ ParsedArguments parseArguments(const QStringList &arguments)
     if (command == QLatin1String("index")) {
         return parseIndex(invocation, rest);
     }
+    if (command == QLatin1String("export")) {
+        return parseExport(invocation, rest);
+    }
+    if (command == QLatin1String("import")) {
+        return parseImport(invocation, rest);
+    }
     return refused(QStringLiteral("Unknown command \"%1\".").arg(command));
 }
 
 QString usageText()
 {
     return QStringLiteral("Usage: teebook-cli [--scorebook FILE] index GOLFER [--as-of YYYY-MM-DD] [--json]\n"
+                          "       teebook-cli [--scorebook FILE] export rounds|courses|golfers OUT.csv\n"
+                          "       teebook-cli [--scorebook FILE] import IN.csv [--yes]\n"
                           "\n"
                           "  index    the golfer's Handicap Index and the rounds it is made of\n"
+                          "  export   writes every round, course or golfer as CSV\n"
+                          "  import   counts the new, identical and conflicting records of a CSV file;\n"
+                          "           with --yes stores the new ones (nothing stored is ever changed)\n"
                           "\n"
-                          "  --scorebook FILE  the scorebook to read (teedat2000.mdb beside the program by default)\n"
+                          "  --scorebook FILE  the scorebook (teedat2000.mdb beside the program by default)\n"
+                          "  --yes             import: store the new records\n"
                           "  --as-of DATE      leave out the rounds played after DATE\n"
                           "  --json            one JSON object instead of a table\n");
 }

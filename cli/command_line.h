@@ -13,7 +13,9 @@ namespace cli {
 enum class Command
 {
     Help,
-    Index
+    Index,
+    Export,
+    Import
 };
 
 struct IndexRequest
@@ -23,11 +25,25 @@ struct IndexRequest
     bool json = false;
 };
 
+struct ExportRequest
+{
+    QString kind; // "rounds", "courses" or "golfers"
+    QString csvPath;
+};
+
+struct ImportRequest
+{
+    QString csvPath;
+    bool store = false; // --yes: store the new records; else only count them
+};
+
 struct Invocation
 {
     Command command = Command::Help;
     QString scorebook; // empty: the scorebook beside the program
     IndexRequest index;
+    ExportRequest exportRequest;
+    ImportRequest importRequest;
 };
 
 struct ParsedArguments

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/default_scorebook.h"
+#include "cli/exchange_commands.h"
 #include "cli/index_command.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,10 @@ int main(int argc, char *argv[])
         return 0;
     case cli::Command::Index:
         return cli::runIndex(scorebook, invocation.index, output, errors);
+    case cli::Command::Export:
+        return cli::runExport(scorebook, invocation.exportRequest, output, errors);
+    case cli::Command::Import:
+        return cli::runImport(scorebook, invocation.importRequest, output, errors);
     }
     return 2;
 }

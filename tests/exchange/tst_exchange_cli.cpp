@@ -1,0 +1,120 @@
+#include "tests/core/test_scorebook.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+// teebook-cli's export and import as a script runs them: arguments in, text
+// and an exit code out, and what the scorebook then holds.
+class ExchangeCliTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QString output;
+        QString errors;
+    };
+
+    static Run run(const QStringList &arguments)
+    {
+        QProcess cli;
+        cli.start(QStringLiteral(TEEBOOK_CLI), arguments);
+        if (!cli.waitForFinished(30000)) {
+            return {};
+        }
+        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+                QString::fromUtf8(cli.readAllStandardError())};
+    }
+
+    static qint64 golferCount(TestScorebook &book)
+    {
+        return book.database().execAndGet("SELECT count(*) FROM golfers").getInt64();
+    }
+
+    static QString writeFile(const QTemporaryDir &folder, const QByteArray &bytes)
+    {
+        const QString path = folder.filePath("in.csv");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void exportWritesTheFile()
+    {
+        TestScorebook book;
+        book.addGolfer("Anne Lee");
+        book.addGolfer("Bob, Ray");
+        QTemporaryDir folder;
+        const QString out = folder.filePath("golfers.csv");
+
+        const Run result = run({"--scorebook", book.path(), "export", "golfers", out});
+
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.output.contains("2 golfers"));
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("golfer_name\r\nAnne Lee\r\n\"Bob, Ray\"\r\n"));
+    }
+
+    void importCountsThenStoresWithYes()
+    {
+        TestScorebook book;
+        book.addGolfer("Anne Lee");
+        QTemporaryDir folder;
+        const QString in = writeFile(folder, "golfer_name\r\nAnne Lee\r\nBob Ray\r\nCarl Day\r\n");
+
+        const Run preview = run({"--scorebook", book.path(), "import", in});
+        QCOMPARE(preview.exitCode, 0);
+        QVERIFY2(preview.output.contains("2 new, 1 identical, 0 conflicting"), qPrintable(preview.output));
+        QCOMPARE(golferCount(book), qint64(1));
+
+        const Run stored = run({"--scorebook", book.path(), "import", "--yes", in});
+        QCOMPARE(stored.exitCode, 0);
+        QVERIFY2(stored.output.contains("Stored 2 new golfers"), qPrintable(stored.output));
+        QCOMPARE(golferCount(book), qint64(3));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("malformed line") << QStringList {"import", "@in", "--yes"} << "line 3, column 1: a quote";
+        QTest::newRow("missing scorebook")
+            << QStringList {"--scorebook", "@folder/none.mdb", "import", "@in", "--yes"} << "there is no scorebook";
+        QTest::newRow("not a scorebook") << QStringList {"--scorebook", "@in", "export", "rounds", "@folder/r.csv"}
+                                         << "is not a scorebook";
+        QTest::newRow("missing csv") << QStringList {"import", "@folder/none.csv", "--yes"} << "cannot be read";
+        QTest::newRow("unknown kind") << QStringList {"export", "scores", "@folder/r.csv"}
+                                      << "rounds, courses or golfers";
+        QTest::newRow("no file") << QStringList {"import", "--yes"} << "needs the CSV file";
+    }
+
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        TestScorebook book;
+        QTemporaryDir folder;
+        const QString in = writeFile(folder, "golfer_name\r\nBob Ray\r\nCarl \"Day\"\r\n");
+        if (!arguments.contains("--scorebook")) {
+            arguments = QStringList {"--scorebook", book.path()} + arguments;
+        }
+        arguments.replaceInStrings("@folder", folder.path()).replaceInStrings("@in", in);
+
+        const Run result = run(arguments);
+
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+        QCOMPARE(golferCount(book), qint64(0));
+        QVERIFY(!QFile::exists(folder.filePath("r.csv")));
+    }
+};
+
+QTEST_GUILESS_MAIN(ExchangeCliTest)
+#include "tst_exchange_cli.moc"
