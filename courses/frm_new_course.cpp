@@ -2,17 +2,18 @@
 
 #include "card/card_grid.h"
 #include "card/check_key.h"
+#include "core/records/course_cache.h"
 #include "core/records/resets.h"
+#include "core/rules/course_saving.h"
 #include "core/records/text_rules.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "courses/course_boxes.h"
-#include "courses/course_saving.h"
-#include "courses/nine_labels.h"
+#include "courses/course_grid.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
 #include "ui/list_loaders.h"
 #include "ui/navigator.h"
+#include "ui/wait_cursor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -31,18 +32,15 @@ namespace {
 
 using namespace course_layout;
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
-                  std::optional<CardColour> colour = std::nullopt)
+QLabel *makeTitleWord(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    if (colour) {
-        paintCardCell(label, *colour);
-        label->setMinimumSize(58, 24);
-    }
     return label;
 }
+
+const QString UpdateTitle = QStringLiteral(" Update a course ");
 
 bool isCourseName(const QString &text)
 {
@@ -57,7 +55,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     , lblNew(nullptr)
     , txtNewName(new QLineEdit(this))
     , cboName(makePickList(this, QStringLiteral("cboName"), PickLists::coursePrompt(), context.pickLists.courses()))
-    , fraf9(new QGroupBox(this))
+    , fraf9(new CourseGrid(this))
     , cmdf9(new NineSwitch(this, QStringLiteral("cmdf9")))
     , cmdSaveData(makeButton(this, QStringLiteral("cmdSaveData"), QStringLiteral("&Save Course")))
     , cmdViewCourse(makeButton(this, QStringLiteral("cmdViewCourse"), QStringLiteral("&View Course")))
@@ -91,7 +89,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     auto *body = new QHBoxLayout;
     body->setSpacing(18);
     body->addLayout(choices);
-    body->addWidget(makeGrid(), 1);
+    body->addWidget(fraf9, 1);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {static_cast<QPushButton *>(cmdf9), cmdSaveData, cmdViewCourse, cmdMainMenu}) {
@@ -108,7 +106,6 @@ frmNewCourse::frmNewCourse(AppContext &context)
     layout->addLayout(buttons);
 
     installEntryBoxes();
-    front_nine_labels(*this);
     setTabOrders();
 
     for (int i = 0; i < 2; ++i) {
@@ -139,9 +136,9 @@ QWidget *frmNewCourse::makeTitle()
     row->setContentsMargins(0, 0, 0, 0);
     QFont titleFont(QStringLiteral("Serif"), 22, QFont::Bold);
     titleFont.setItalic(true);
-    lblNew = makeLabel(title, QStringLiteral("lblNew"), QStringLiteral("New"));
-    for (QLabel *label : {lblNew, makeLabel(title, QStringLiteral("lblcourse"), QStringLiteral("Course")),
-                          makeLabel(title, QStringLiteral("lbldata"), QStringLiteral("Data"))}) {
+    lblNew = makeTitleWord(title, QStringLiteral("lblNew"), QStringLiteral("New"));
+    for (QLabel *label : {lblNew, makeTitleWord(title, QStringLiteral("lblcourse"), QStringLiteral("Course")),
+                          makeTitleWord(title, QStringLiteral("lbldata"), QStringLiteral("Data"))}) {
         label->setFont(titleFont);
         row->addWidget(label);
     }
@@ -166,100 +163,22 @@ QGroupBox *frmNewCourse::makeOptionPair(const QString &name, const QString &capt
     return frame;
 }
 
-QWidget *frmNewCourse::makeGrid()
-{
-    fraf9->setObjectName(QStringLiteral("fraf9"));
-    fraf9->setStyleSheet(cardStyleSheet());
-    auto *grid = new QGridLayout(fraf9);
-    grid->setSpacing(2);
-
-    grid->addWidget(makeLabel(fraf9, QStringLiteral("lblHole"), QStringLiteral("Hole"), CardColour::Grey), 0, 0, 2, 1);
-    const struct
-    {
-        const char *header, *caption, *subHeader;
-        CardColour colours;
-    } columns[] = {{"lblBlue", "Blue", "lblYardsblue", CardColour::Blue},
-                   {"lblWhite", "White", "lblYards", CardColour::White},
-                   {"lblRed", "Red", "lblyardswhite", CardColour::Red},
-                   {"lblPar", "Par", nullptr, CardColour::Grey},
-                   {"lblH", "Handicap", nullptr, CardColour::Grey}};
-    for (int column = Blue; column <= Handicap; ++column) {
-        const auto &heading = columns[column];
-        QLabel *header = makeLabel(fraf9, QString::fromLatin1(heading.header), QString::fromLatin1(heading.caption),
-                                   heading.colours);
-        if (heading.subHeader) {
-            grid->addWidget(header, 0, column + 1);
-            grid->addWidget(
-                makeLabel(fraf9, QString::fromLatin1(heading.subHeader), QStringLiteral("Yards"), heading.colours), 1,
-                column + 1);
-        } else {
-            grid->addWidget(header, 0, column + 1, 2, 1);
-        }
-    }
-
-    std::array<QLineEdit *, 10> *valueColumns[] = {&yb1, &yw1, &yr1, &p1};
-    const char *const arrayNames[] = {"yb1", "yw1", "yr1", "p1", "h1"};
-    for (int row = 0; row <= 9; ++row) {
-        QLabel *rowHeader = row < 9
-            ? makeLabel(fraf9, QStringLiteral("lblH%1").arg(row + 1), QString(), CardColour::Grey)
-            : makeLabel(fraf9, QStringLiteral("lbltotal"), QStringLiteral("Total"), CardColour::Grey);
-        if (row < 9) {
-            lblHoles[row] = rowHeader;
-        }
-        grid->addWidget(rowHeader, row + 2, 0);
-        for (int column = Blue; column <= Handicap; ++column) {
-            if (column == Handicap && row == 9) {
-                continue;
-            }
-            auto *entry = new QLineEdit(QStringLiteral("0"), fraf9);
-            entry->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(arrayNames[column])).arg(row));
-            entry->setAlignment(Qt::AlignCenter);
-            entry->setMinimumWidth(64);
-            paintCardCell(entry, row == 9 ? CardColour::Total : CardColour::Entry);
-            if (column == Handicap) {
-                h1[row] = entry;
-            } else {
-                (*valueColumns[column])[row] = entry;
-            }
-            grid->addWidget(entry, row + 2, column + 1);
-        }
-    }
-    return fraf9;
-}
-
-QLineEdit *frmNewCourse::box(Value column, int row) const
-{
-    switch (column) {
-    case Blue:
-        return yb1.at(row);
-    case White:
-        return yw1.at(row);
-    case Red:
-        return yr1.at(row);
-    case Par:
-        return p1.at(row);
-    case Handicap:
-        return row < 9 ? h1.at(row) : nullptr;
-    }
-    return nullptr;
-}
-
 QWidget *frmNewCourse::nextControl(Value column, int row) const
 {
     if (column == Handicap) {
         if (row < 8) {
-            return h1[row + 1];
+            return fraf9->box(Handicap, row + 1);
         }
         return !cmdf9->isHidden() && cmdf9->isEnabled() ? static_cast<QWidget *>(cmdf9) : cmdSaveData;
     }
-    return row < 9 ? box(column, row + 1) : box(Value(column + 1), 0);
+    return row < 9 ? fraf9->box(column, row + 1) : fraf9->box(Value(column + 1), 0);
 }
 
 void frmNewCourse::installEntryBoxes()
 {
     for (int column = Blue; column <= Handicap; ++column) {
         for (int row = 0; row <= 9; ++row) {
-            QLineEdit *entry = box(Value(column), row);
+            QLineEdit *entry = fraf9->box(Value(column), row);
             if (!entry) {
                 continue;
             }
@@ -281,7 +200,7 @@ void frmNewCourse::setTabOrders()
     QList<QWidget *> order = {Option2[0], Option2[1], txtNewName, cboName};
     for (int column = Blue; column <= Handicap; ++column) {
         for (int row = 0; row <= 9; ++row) {
-            if (QLineEdit *entry = box(Value(column), row)) {
+            if (QLineEdit *entry = fraf9->box(Value(column), row)) {
                 order.append(entry);
             }
         }
@@ -294,7 +213,7 @@ void frmNewCourse::setTabOrders()
 
 void frmNewCourse::Form_Load()
 {
-    zero_course_boxes(*this);
+    fraf9->zero();
     reset_course_record(m_context.state);
     Option2[0]->setChecked(true);
     Option1[1]->setChecked(true);
@@ -334,14 +253,14 @@ void frmNewCourse::cboName_Click(int index)
     if (index < 0 || index > state.last_course) {
         return;
     }
-    front_nine_labels(*this);
+    showNine(false);
     state.course_index = index;
     const QStringList &course = state.course_cache.at(index);
     const bool eighteen = text::truthValue(course.value(Size));
     cmdf9->setEnabled(eighteen);
     Option1[eighteen ? 1 : 0]->setChecked(true);
     state.course_record = course;
-    restore_front_course(*this, state);
+    fraf9->restore(state.course_record, false);
 }
 
 bool frmNewCourse::backNineShown() const
@@ -349,55 +268,44 @@ bool frmNewCourse::backNineShown() const
     return cmdf9->backNineShown();
 }
 
+void frmNewCourse::showNine(bool backNine)
+{
+    cmdf9->setBackNineShown(backNine);
+    fraf9->labelNine(backNine);
+}
+
+void frmNewCourse::storeShownNine()
+{
+    fraf9->store(m_context.state.course_record, backNineShown());
+}
+
 void frmNewCourse::cmdf9_Click()
 {
-    SharedState &state = m_context.state;
-    if (backNineShown()) {
-        store_back_course(*this, state);
-        front_nine_labels(*this);
-        restore_front_course(*this, state);
-    } else {
-        store_front_course(*this, state);
-        back_nine_labels(*this);
-        restore_back_course(*this, state);
-    }
+    const bool backNine = !backNineShown();
+    storeShownNine();
+    showNine(backNine);
+    fraf9->restore(m_context.state.course_record, backNine);
     // Typing goes on at the top of the nine now shown.
-    yb1[0]->setFocus(Qt::OtherFocusReason);
+    fraf9->box(Blue, 0)->setFocus(Qt::OtherFocusReason);
 }
 
 void frmNewCourse::add_yards()
 {
-    std::array<double, Par + 1> sums {};
-    for (int row = 0; row < 9; ++row) {
-        for (int column = Blue; column <= Par; ++column) {
-            sums[column] = std::nearbyint(sums[column] + text::leadingNumber(box(Value(column), row)->text()));
-        }
-    }
-    for (int column = Blue; column <= Par; ++column) {
-        QLineEdit *total = box(Value(column), 9);
-        const QString sum = text::plainNumber(sums[column]);
-        if (total->text() != sum) {
-            total->setText(sum);
-        }
-    }
+    fraf9->addUpTotals();
 }
 
 void frmNewCourse::cmdSaveData_Click()
 {
     SharedState &state = m_context.state;
     const QStringList recordBefore = state.course_record;
-    if (backNineShown()) {
-        store_back_course(*this, state);
-    } else {
-        store_front_course(*this, state);
-    }
+    storeShownNine();
     const bool eighteen = Option1[1]->isChecked();
     bool saved = false;
     try {
         if (Option2[1]->isChecked() && isCourseName(cboName->currentText())) {
-            saved = save_course(*this, *datgolf, course_saving::UpdateMode, eighteen);
+            saved = save_course(course_saving::UpdateMode, eighteen);
         } else if (Option2[0]->isChecked() && isCourseName(txtNewName->text())) {
-            saved = save_course(*this, *datgolf, course_saving::AddMode, eighteen);
+            saved = save_course(course_saving::AddMode, eighteen);
         }
     } catch (const DatabaseError &error) {
         tellSaveFailed(error.message());
@@ -406,6 +314,62 @@ void frmNewCourse::cmdSaveData_Click()
         // Nothing stored: the user corrects and saves again from what is on screen.
         state.course_record = recordBefore;
     }
+}
+
+// AddMode adds the course under the trimmed name typed in txtNewName with the
+// next course_id; UpdateMode, after the user confirms, rewrites the last stored
+// course whose name equals the trimmed text of cboName. After a store every
+// window sees the course at once: cache, lists, a clean grid. Throws
+// DatabaseError with what did or did not happen.
+bool frmNewCourse::save_course(int mode, bool eighteenHoles)
+{
+    SharedState &state = m_context.state;
+    bool stored = false;
+    try {
+        if (mode == course_saving::AddMode) {
+            WaitCursor hourglass;
+            // Re-read first: another window may have changed the table meanwhile.
+            datgolf->refresh();
+            course_saving::addCourse(*datgolf, state.course_record, txtNewName->text().trimmed(), eighteenHoles,
+                                     state.last_course + 1);
+            stored = true;
+        } else if (mode == course_saving::UpdateMode && confirmUpdate()) {
+            WaitCursor hourglass;
+            stored = course_saving::updateCourse(*datgolf, state.course_record, cboName->currentText().trimmed(),
+                                                 eighteenHoles);
+            if (!stored) {
+                m_context.messages->show(this, {UpdateTitle, QStringLiteral(" Sorry, I could not find the course. ")});
+            }
+        }
+    } catch (const DatabaseError &error) {
+        throw DatabaseError(QStringLiteral("The course was not saved.\n%1").arg(error.message()));
+    }
+    if (stored) {
+        WaitCursor hourglass;
+        rebuildCourseState();
+    }
+    return stored;
+}
+
+bool frmNewCourse::confirmUpdate()
+{
+    return m_context.messages->show(this, {UpdateTitle, QStringLiteral(" Are you sure you want to update this course? "),
+                                           MessageButtons::YesNo, MessageIcon::Critical, MessageAnswer::No})
+        == MessageAnswer::Yes;
+}
+
+void frmNewCourse::rebuildCourseState()
+{
+    try {
+        reload_course_cache(*datgolf, m_context.state);
+    } catch (const DatabaseError &error) {
+        throw DatabaseError(QStringLiteral("The course was saved, but the list of courses could not be read again; "
+                                           "start the program again to see it.\n%1")
+                                .arg(error.message()));
+    }
+    reset_course_record(m_context.state);
+    load_course_lists(m_context.state, m_context.pickLists);
+    fraf9->zero();
 }
 
 void frmNewCourse::tellSaveFailed(const QString &reason)
