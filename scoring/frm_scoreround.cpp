@@ -10,7 +10,7 @@
 #include "core/records/text_rules.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "scoring/round_saving.h"
+#include "core/rules/round_totals.h"
 #include "scoring/round_totals.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
@@ -215,14 +215,8 @@ void frmScoreround::cmdNine_Click()
 
 void frmScoreround::add_score()
 {
-    QStringList strokes;
-    QStringList putts;
-    for (int i = 0; i < 9; ++i) {
-        strokes.append(card->txth1[i]->text());
-        putts.append(card->putts[i]->text());
-    }
-    const double strokeSum = nineSum(strokes);
-    const double puttSum = nineSum(putts);
+    const double strokeSum = nineSum(cardStrokes(*card));
+    const double puttSum = nineSum(cardPutts(*card));
     card->lbl9tot->setText(text::plainNumber(strokeSum));
     card->lblputts9->setText(text::plainNumber(puttSum));
     // The other nine's holes as held in the round record.
@@ -278,15 +272,14 @@ void frmScoreround::cmdSave_Click()
     // both the card and the round record exactly as they were.
     QStringList record = m_context.state.round_record;
     storeShownNine(record);
-    using round_layout::Strokes;
-    if (nineSum(recordNine(record, Strokes, false)) + nineSum(recordNine(record, Strokes, true)) == 0) {
+    if (roundStrokes(record) == 0) {
         refuse(QStringLiteral(" ERROR - No Score Entered"), QStringLiteral("You must enter a score to save"));
         return;
     }
     record[round_layout::Date] = txtDate->text();
     try {
         datgolf->refresh();
-        if (!save_round(*datgolf, record, *m_context.messages, this)) {
+        if (!save_round(record)) {
             return;
         }
     } catch (const DatabaseError &error) {
@@ -298,6 +291,19 @@ void frmScoreround::cmdSave_Click()
     }
     reset_round_record(m_context.state);
     clearCard();
+}
+
+bool frmScoreround::save_round(const QStringList &record)
+{
+    const MessageAnswer answer
+        = m_context.messages->show(this, {QStringLiteral("Saving Round"),
+                                          QStringLiteral("Are you sure you want to save this round?"),
+                                          MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
+    if (answer != MessageAnswer::Yes) {
+        return false;
+    }
+    storeRound(*datgolf, record);
+    return true;
 }
 
 void frmScoreround::cmdViewPR_Click()

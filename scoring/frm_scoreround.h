@@ -41,6 +41,8 @@ protected:
 private:
     void buildLayout();
     void clearCard();
+    // Asks "Saving Round"; on Yes appends the round. Throws DatabaseError.
+    bool save_round(const QStringList &record);
     void showFrontNineOfNewCourse();
     void copyCourseParsInto(QStringList &record) const;
     void storeShownNine(QStringList &record) const;
