@@ -4,7 +4,7 @@
 #include "core/rules/golfer_removal.h"
 #include "core/scorebook/datgolf.h"
 #include "history/frm_view_pr.h"
-#include "scoring/round_saving.h"
+#include "core/rules/round_totals.h"
 #include "shell/window_registry.h"
 #include "tests/support/fakes.h"
 #include "ui/app_context.h"
@@ -123,16 +123,12 @@ int main(int argc, char *argv[])
     report("delete a golfer with rounds", removal, "SQLite: one DELETE", plainDelete, 2.0);
 
     bench.freshCopy();
-    FakeMessageBoxes yes;
     const QStringList record = sampleRound();
     DataControl rounds;
     rounds.setDatabaseName(bench.path);
     rounds.setRecordSource(QStringLiteral("rounds"));
     rounds.refresh();
-    const double save = medianSeconds(9, [&] {
-        yes.answers = {MessageAnswer::Yes};
-        save_round(rounds, record, yes, nullptr);
-    });
+    const double save = medianSeconds(9, [&] { storeRound(rounds, record); });
     SQLite::Database db(bench.path.toStdString(), SQLite::OPEN_READWRITE);
     db.exec("PRAGMA synchronous = FULL");
     std::string marks = "?";
