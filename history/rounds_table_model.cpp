@@ -59,7 +59,7 @@ const QStringList &RoundsTableModel::rowAt(int row) const
         }
         QVector<QStringList> rows;
         try {
-            rows = m_rounds.readRows(page * PageSize, PageSize);
+            rows = m_rounds.readPage(page * PageSize, PageSize);
         } catch (const DatabaseError &error) {
             reportReadFailure(error.message());
         }

@@ -56,7 +56,7 @@ frmStats::frmStats(AppContext &context)
     , datgolf(std::make_unique<DataControl>())
     , lblPlayerStats(new QLabel(QStringLiteral("Player Statistics"), this))
     , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::StatisticsGolfers),
-                              context.pickLists.golfers()))
+                             context.pickLists.golfers()))
     , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt(), context.pickLists.courses()))
     , fraScoreRecap(makeFrame(this, QStringLiteral("fraScoreRecap"), QStringLiteral(" Par Recap ")))
     , fraAveRecap(makeFrame(this, QStringLiteral("fraAveRecap"), QStringLiteral("Ave Strokes")))
@@ -102,7 +102,6 @@ frmStats::frmStats(AppContext &context)
     titleFont.setItalic(true);
     lblPlayerStats->setFont(titleFont);
     lblPlayerStats->setAlignment(Qt::AlignCenter);
-
 
     auto *choices = new QHBoxLayout;
     choices->addStretch();
@@ -239,7 +238,7 @@ void frmStats::cmdCalculateStats_Click()
         try {
             WaitCursor hourglass;
             datgolf->refresh();
-            if (datgolf->recordCount() == 0) {
+            if (datgolf->isEmpty()) {
                 tell(QStringLiteral("No Recorded Rounds"), QStringLiteral("There are no Rounds to compute"));
             } else {
                 m_stats = computeStats(readRoundsPlayedBy(*datgolf, golfer, course));

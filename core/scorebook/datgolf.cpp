@@ -1,8 +1,8 @@
 #include "core/scorebook/datgolf.h"
 
+#include "core/records/text_rules.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/scorebook_connection.h"
-#include "core/records/text_rules.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -134,6 +134,17 @@ int DataControl::recordCount() const
         });
     }
     return *m_countOnly;
+}
+
+bool DataControl::isEmpty() const
+{
+    if (m_rowIds || m_countOnly) {
+        return recordCount() == 0;
+    }
+    return guarded([this] {
+        SQLite::Statement any(connection(), "SELECT 1 FROM " + quotedIdentifier(m_table) + " LIMIT 1");
+        return !any.executeStep();
+    });
 }
 
 void DataControl::moveFirst()
@@ -298,6 +309,7 @@ void DataControl::update()
             m_rowIds->append(connection().getLastInsertRowid());
         }
         m_countOnly.reset();
+        m_knownRowIds.clear();
     }
     m_editMode = EditMode::None;
     m_pending.clear();
@@ -315,6 +327,7 @@ void DataControl::deleteCurrent()
         statement.exec();
     });
     m_rowIds->removeAt(m_position);
+    m_knownRowIds.clear();
     m_currentDeleted = true;
     forgetReadAhead();
 }
@@ -365,6 +378,7 @@ void DataControl::inTransaction(const std::function<void()> &changes)
 
 void DataControl::forgetRecordSet()
 {
+    m_knownRowIds.clear();
     m_rowIds.reset();
     m_countOnly.reset();
     m_currentDeleted = false;
@@ -375,10 +389,23 @@ void DataControl::forgetRecordSet()
 
 void DataControl::deleteRoundsOwnedBy(const QString &ownerKey)
 {
+    // Capitals map one character to one, so an owner has a name of the key's
+    // length, and only plain letters raise to plain capitals (but for two old
+    // letters, which count as unusual): each query below reaches its rounds
+    // through an index, and the owner key decides.
+    const std::string key = boundText(ownerKey);
     guarded([&] {
-        SQLite::Statement statement(connection(), "DELETE FROM rounds WHERE owner_key(golfer_name) = ?");
-        statement.bind(1, boundText(ownerKey));
-        statement.exec();
+        SQLite::Statement plain(connection(),
+                                "DELETE FROM rounds WHERE trim(golfer_name, ' ') = ?1 COLLATE NOCASE "
+                                "AND owner_key(golfer_name) = ?1");
+        plain.bind(1, key);
+        plain.exec();
+        SQLite::Statement unusual(connection(),
+                                  "DELETE FROM rounds WHERE golfer_name GLOB '*[^ -~]*' "
+                                  "AND length(trim(golfer_name, ' ')) = ?2 AND owner_key(golfer_name) = ?1");
+        unusual.bind(1, key);
+        unusual.bind(2, static_cast<int>(ownerKey.toUcs4().size()));
+        unusual.exec();
     });
 }
 
@@ -418,6 +445,77 @@ QVector<QStringList> DataControl::readRows(int first, int count) const
             }
         }
         return block;
+    });
+}
+
+qint64 DataControl::rowIdAt(int position) const
+{
+    if (m_rowIds) {
+        return (*m_rowIds)[position];
+    }
+    if (m_knownRowIds.empty()) {
+        const int count = recordCount();
+        if (count == 0) {
+            return -1;
+        }
+        guarded([&] {
+            // Two queries: each end alone is a single step down the tree, both in one a scan.
+            const std::string table = quotedIdentifier(m_table);
+            m_knownRowIds[0] = connection().execAndGet("SELECT min(rowid) FROM " + table).getInt64();
+            m_knownRowIds[count - 1] = connection().execAndGet("SELECT max(rowid) FROM " + table).getInt64();
+        });
+    }
+    const auto above = m_knownRowIds.lower_bound(position);
+    if (above != m_knownRowIds.end() && above->first == position) {
+        return above->second;
+    }
+    // Walk from the nearer known position; rows are in row id order.
+    const bool fromBelow = above == m_knownRowIds.end()
+        || (above != m_knownRowIds.begin() && position - std::prev(above)->first <= above->first - position);
+    const auto start = fromBelow ? std::prev(above) : above;
+    const int steps = fromBelow ? position - start->first : start->first - position;
+    const std::string sql = fromBelow ? " WHERE rowid > ? ORDER BY rowid LIMIT 1 OFFSET ?"
+                                      : " WHERE rowid < ? ORDER BY rowid DESC LIMIT 1 OFFSET ?";
+    const qint64 found = guarded([&]() -> qint64 {
+        SQLite::Statement walk(connection(), "SELECT rowid FROM " + quotedIdentifier(m_table) + sql);
+        walk.bind(1, static_cast<int64_t>(start->second));
+        walk.bind(2, steps - 1);
+        return walk.executeStep() ? walk.getColumn(0).getInt64() : -1;
+    });
+    if (found >= 0) {
+        m_knownRowIds[position] = found;
+    }
+    return found;
+}
+
+QVector<QStringList> DataControl::readPage(int first, int count) const
+{
+    const int last = std::min(first + count, recordCount()) - 1;
+    if (first < 0 || last < first) {
+        return {};
+    }
+    const qint64 firstRowId = rowIdAt(first);
+    if (firstRowId < 0) {
+        return {};
+    }
+    return guarded([&] {
+        SQLite::Statement rows(connection(),
+                               "SELECT rowid, * FROM " + quotedIdentifier(m_table)
+                                   + " WHERE rowid >= ? ORDER BY rowid LIMIT ?");
+        rows.bind(1, static_cast<int64_t>(firstRowId));
+        rows.bind(2, last - first + 1);
+        QVector<QStringList> page;
+        qint64 lastRowId = firstRowId;
+        while (rows.executeStep()) {
+            lastRowId = rows.getColumn(0).getInt64();
+            page.append(rowValues(rows, 1));
+        }
+        if (!page.isEmpty()) {
+            m_knownRowIds[first + int(page.size()) - 1] = lastRowId;
+        }
+        // Rows removed meanwhile by another program leave the page's end blank.
+        page.resize(last - first + 1);
+        return page;
     });
 }
 

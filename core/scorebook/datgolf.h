@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -38,6 +39,8 @@ public:
     void moveLast();
     bool atEnd() const;
     int recordCount() const;
+    // Whether the table holds no record, without counting a large one.
+    bool isEmpty() const;
 
     QString field(const QString &name) const;
     void setField(const QString &name, const QString &value);
@@ -62,6 +65,10 @@ public:
     // The records at positions [first, first + count) of the record set, each as its
     // fields' texts; a record removed meanwhile by another program comes back empty.
     QVector<QStringList> readRows(int first, int count) const;
+    // The same for a view over a large table: the records are found from a few
+    // known positions (the first, the last, pages read before) instead of
+    // every row id, so the first and the last page of a million come at once.
+    QVector<QStringList> readPage(int first, int count) const;
     QStringList fieldNames() const { return m_columns; }
 
     // The rounds whose golfer and course names, surrounding blanks removed, equal
@@ -95,6 +102,8 @@ private:
     QVector<bool> m_isYesNo;
     QHash<QString, int> m_columnByName;
     const QVector<qint64> &rowIds() const;
+    qint64 rowIdAt(int position) const;
+    mutable std::map<int, qint64> m_knownRowIds;
     mutable std::optional<QVector<qint64>> m_rowIds;
     mutable std::optional<int> m_countOnly;
     int m_position = 0;

@@ -39,6 +39,17 @@ const std::vector<LayoutStep> &layoutSteps()
         {"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'round_details'",
          "CREATE TABLE IF NOT EXISTS round_details (record_no INTEGER PRIMARY KEY, tee TEXT NOT NULL, "
          "played_on TEXT NOT NULL, pcc INTEGER NOT NULL DEFAULT 0);"},
+        // A golfer's rounds on a course, found by the names as the program compares them.
+        {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_golfer_and_course'",
+         "CREATE INDEX IF NOT EXISTS rounds_by_golfer_and_course "
+         "ON rounds (trim(golfer_name, ' '), trim(course_name, ' '));"},
+        // The rounds a deleted golfer may own: plain names by letters in either case,
+        // names with other characters by their length, both checked exactly after.
+        {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_golfer_any_case'",
+         "CREATE INDEX IF NOT EXISTS rounds_by_golfer_any_case ON rounds (trim(golfer_name, ' ') COLLATE NOCASE);"},
+        {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_unusual_golfer'",
+         "CREATE INDEX IF NOT EXISTS rounds_by_unusual_golfer ON rounds (length(trim(golfer_name, ' '))) "
+         "WHERE golfer_name GLOB '*[^ -~]*';"},
     };
     return steps;
 }

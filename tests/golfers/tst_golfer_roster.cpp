@@ -133,6 +133,8 @@ private Q_SLOTS:
         QTest::newRow("capitals one for one: ligature")
             << QStringList {"ﬁsh", "FISH"} << QStringList {"ﬁsh", "FISH"} << "FISH" << QStringList {"ﬁsh"}
             << QStringList {"ﬁsh"} << false;
+        QTest::newRow("dotless i raises to I") << QStringList {"Kim"} << QStringList {"kım", "Kim", "Kimi"} << "Kim"
+                                               << QStringList() << QStringList {"Kimi"} << false;
         QTest::newRow("no rounds at all")
             << QStringList {"Ann"} << QStringList() << "Ann" << QStringList() << QStringList() << false;
     }
