@@ -49,7 +49,7 @@ QTextCharFormat charFormat(const rtf::CharFormat &source)
     }
     if (!source.link.empty()) {
         format.setAnchor(true);
-        format.setAnchorHref(QString::fromStdString(source.link));
+        format.setAnchorHref(QString::fromStdString(source.link.target()));
         format.setFontUnderline(true);
         if (!source.color) {
             format.setForeground(QColor(Qt::blue));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rtf {
@@ -26,6 +27,29 @@ enum class VerticalPosition
     Subscript
 };
 
+// A hyperlink's target, shared by every run of text in its field: a field
+// with thousands of runs and a long target costs one copy of it, not one each.
+class Link
+{
+public:
+    Link() = default;
+    explicit Link(std::string target)
+        : m_target(std::make_shared<const std::string>(std::move(target)))
+    { }
+
+    const std::string &target() const
+    {
+        static const std::string none;
+        return m_target ? *m_target : none;
+    }
+    bool empty() const { return target().empty(); }
+    bool operator==(const Link &other) const { return m_target == other.m_target || target() == other.target(); }
+    bool operator==(std::string_view other) const { return target() == other; }
+
+private:
+    std::shared_ptr<const std::string> m_target;
+};
+
 struct CharFormat
 {
     std::string fontFamily; // empty: the reader's default font
@@ -37,7 +61,7 @@ struct CharFormat
     VerticalPosition position = VerticalPosition::Normal;
     std::optional<Color> color;
     std::optional<Color> highlight;
-    std::string link; // target of a hyperlink, empty when the text is no link
+    Link link; // target of a hyperlink, empty when the text is no link
 
     bool operator==(const CharFormat &other) const
     {

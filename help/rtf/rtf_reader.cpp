@@ -56,7 +56,7 @@ struct FontEntry
 struct FieldInProgress
 {
     std::string instruction;
-    std::optional<std::string> link; // set at the first result; empty when the field is no hyperlink
+    std::optional<Link> link; // set at the first result; empty when the field is no hyperlink
 };
 
 struct PictureInProgress
@@ -447,7 +447,7 @@ bool Reader::destinationWord(const Token &token, bool starred)
         if (current.field >= 0) {
             FieldInProgress &field = fields[current.field];
             if (!field.link) {
-                field.link = hyperlinkTarget(field.instruction);
+                field.link = Link(hyperlinkTarget(field.instruction));
                 field.instruction = std::string();
             }
             if (!field.link->empty()) {
@@ -583,7 +583,7 @@ void Reader::characterWord(const Token &token)
         return index >= 0 && static_cast<std::size_t>(index) < colors.size() ? colors[index] : std::nullopt;
     };
     if (word == "plain") {
-        std::string link = format.link;
+        const Link link = format.link;
         format = CharFormat();
         format.link = link;
         current.font = -1;
