@@ -51,16 +51,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<int>("expectedRow"); // -1: not found
-        QTest::newRow("exact") << QStringList {"Anne Lee", "Bob"} << "Anne Lee" << 0;
         QTest::newRow("case ignored") << QStringList {"Anne Lee", "Bob"} << "anne lee" << 0;
         QTest::newRow("trailing blank counts") << QStringList {"Anne Lee"} << "Anne Lee " << -1;
         QTest::newRow("stored twice ends on later") << QStringList {"Jim", "Bob", "JIM"} << "jim" << 2;
         QTest::newRow("quote") << QStringList {"O'Brien", "OBrien"} << "O'Brien" << 0;
         QTest::newRow("percent is no wildcard") << QStringList {"Al", "A%"} << "A%" << 1;
-        QTest::newRow("percent finds nothing else") << QStringList {"Al"} << "%" << -1;
         QTest::newRow("underscore is no wildcard") << QStringList {"Ab", "A_"} << "A_" << 1;
-        QTest::newRow("star and question mark") << QStringList {"Abc", "A*?"} << "A*?" << 1;
-        QTest::newRow("bracket and hash") << QStringList {"A1", "[A]#"} << "[A]#" << 1;
+        QTest::newRow("star, question mark, bracket, hash") << QStringList {"Abc", "A*?[1]#"} << "A*?[1]#" << 1;
         QTest::newRow("accented letters") << QStringList {"Émile"} << "émile" << 0;
     }
     void findByName()

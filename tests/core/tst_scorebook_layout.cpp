@@ -67,7 +67,6 @@ private Q_SLOTS:
         QTest::addColumn<LayoutOutcome>("outcome");
         QTest::newRow("both missing") << QStringList() << LayoutOutcome::Updated;
         QTest::newRow("ratings there") << QStringList {"tee_ratings"} << LayoutOutcome::Updated;
-        QTest::newRow("details there") << QStringList {"round_details"} << LayoutOutcome::Updated;
         QTest::newRow("all there") << QStringList {"tee_ratings", "round_details"} << LayoutOutcome::Current;
     }
     void missingPartsAreAddedAfterOneBackup()
@@ -100,13 +99,6 @@ private Q_SLOTS:
         QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
         QCOMPARE(scorebook::bringUpToDate(m_path, m_day.addDays(1)).outcome, LayoutOutcome::Current);
         QCOMPARE(backups(), QStringList {"teedat2000.mdb.bak-20260409"});
-    }
-
-    void newScorebookNeedsNoBackup()
-    {
-        QCOMPARE(scorebook::createEmpty(m_path), QString());
-        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Current);
-        QVERIFY(backups().isEmpty());
     }
 
     void backupOfTheDayIsNeverReplaced()

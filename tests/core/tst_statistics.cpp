@@ -91,17 +91,13 @@ private Q_SLOTS:
         QTest::newRow("ace on a par 3 is an eagle") << 3 << 1 << "eagle" << true << 1;
         QTest::newRow("ace on a par 4") << 4 << 1 << "double eagle" << true << 1;
         QTest::newRow("ace on a par 5 is no triple bogey") << 5 << 1 << "double eagle" << true << 1;
-        QTest::newRow("two on a par 5") << 5 << 2 << "double eagle" << true << 0;
         QTest::newRow("eagle") << 4 << 2 << "eagle" << true << 0;
         QTest::newRow("birdie") << 4 << 3 << "birdie" << true << 0;
-        QTest::newRow("par") << 4 << 4 << "par" << true << 0;
         QTest::newRow("bogey") << 4 << 5 << "bogey" << true << 0;
         QTest::newRow("double bogey") << 4 << 6 << "double bogey" << true << 0;
         QTest::newRow("triple bogey") << 4 << 7 << "triple or more" << true << 0;
-        QTest::newRow("eight over") << 3 << 11 << "triple or more" << true << 0;
         QTest::newRow("par 6 is classified only") << 6 << 5 << "birdie" << false << 0;
         QTest::newRow("par 0 is classified only") << 0 << 3 << "triple or more" << false << 0;
-        QTest::newRow("hole not played on a par 3") << 3 << 0 << "none" << false << 0;
         QTest::newRow("hole not played on a par 5") << 5 << 0 << "none" << false << 0;
     }
     void eachHoleIsClassifiedAgainstItsPar()
@@ -157,8 +153,6 @@ private Q_SLOTS:
                                                             << "0" << QList<int> {9, 1, 0, 1, 18, 1, 1, 1};
         QTest::newRow("front putts 0") << "putf9"
                                        << "0" << QList<int> {18, 1, 1, 1, 9, 0, 1, 1};
-        QTest::newRow("back putts not a number") << "putb9"
-                                                 << "none" << QList<int> {18, 1, 1, 1, 9, 1, 0, 1};
         QTest::newRow("hole without putts") << "put3"
                                             << "0" << QList<int> {18, 1, 1, 1, 17, 1, 1, 1};
         QTest::newRow("round total 0") << "total"
@@ -187,39 +181,6 @@ private Q_SLOTS:
         QCOMPARE(stats.putt_recap[ParClass], counted[4]);
     }
 
-    void namesMatchExactlyAfterTrimmingBlanks_data()
-    {
-        QTest::addColumn<QString>("storedGolfer");
-        QTest::addColumn<QString>("storedCourse");
-        QTest::addColumn<QString>("golfer");
-        QTest::addColumn<QString>("course");
-        QTest::addColumn<bool>("counted");
-        const auto row = [](const char *name, const char *storedGolfer, const char *storedCourse, const char *golfer,
-                            const char *course, bool counted) {
-            QTest::newRow(name) << QString::fromUtf8(storedGolfer) << QString::fromUtf8(storedCourse)
-                                << QString::fromUtf8(golfer) << QString::fromUtf8(course) << counted;
-        };
-        row("same", "Ann", "Pine", "Ann", "Pine", true);
-        row("stored with blanks", "  Ann ", " Pine  ", "Ann", "Pine", true);
-        row("golfer in other case", "Ann", "Pine", "ann", "Pine", false);
-        row("course in other case", "Ann", "Pine", "Ann", "PINE", false);
-        row("chosen name with a blank", "Ann", "Pine", " Ann", "Pine", false);
-        row("tab is not a blank", "Ann\t", "Pine", "Ann", "Pine", false);
-        row("other golfer", "Annie", "Pine", "Ann", "Pine", false);
-        row("quote in a name", "O'Neil", "Pine \"Old\"", "O'Neil", "Pine \"Old\"", true);
-    }
-    void namesMatchExactlyAfterTrimmingBlanks()
-    {
-        QFETCH(QString, storedGolfer);
-        QFETCH(QString, storedCourse);
-        QFETCH(QString, golfer);
-        QFETCH(QString, course);
-        QFETCH(bool, counted);
-        Scorebook book;
-        book.add(playedRound(storedGolfer, storedCourse, everyHole(4), everyHole(4), everyHole(2)));
-        QCOMPARE(book.datesRead(golfer, course).size(), counted ? 1 : 0);
-    }
-
     void roundsSavedAfterOpeningAreRead()
     {
         Scorebook book;
@@ -239,13 +200,13 @@ private Q_SLOTS:
         QCOMPARE(book.datesRead(QStringLiteral("Ann"), QStringLiteral("Pine")), (QStringList {"6/12/26", "later"}));
     }
 
-    // Only the matching rounds are read; they must be exactly those a visit of
-    // every record finds, odd names included, in table order.
+    // Only the matching rounds are read; they must be exactly those a visit of every record finds,
+    // odd names included, in table order. Stored names lose their blanks; chosen names do not.
     void readsWhatAVisitOfEveryRecordFinds()
     {
         Scorebook book;
-        const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob"};
-        const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak"};
+        const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob", "O'Neil"};
+        const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak", "Pine \"Old\""};
         QRandomGenerator random(20260612);
         book.rounds.inTransaction([&] {
             for (int r = 0; r < 300; ++r) {
@@ -255,8 +216,9 @@ private Q_SLOTS:
             }
         });
         const QRegularExpression blanks(QStringLiteral("^ +| +$")); // only blanks are trimmed, not tabs
-        for (const auto &[golfer, course] : {std::pair {"Ann", "Pine"}, std::pair {"Bob", "Oak"},
-                                             std::pair {"ann", "PINE"}, std::pair {"Carl", "Pine"}}) {
+        for (const auto &[golfer, course] :
+             {std::pair {"Ann", "Pine"}, std::pair {"Bob", "Oak"}, std::pair {"ann", "PINE"},
+              std::pair {"Carl", "Pine"}, std::pair {" Ann", "Pine"}, std::pair {"O'Neil", "Pine \"Old\""}}) {
             QStringList visited;
             for (book.rounds.moveFirst(); !book.rounds.atEnd(); book.rounds.moveNext()) {
                 if (book.rounds.field(QStringLiteral("course_name")).remove(blanks) == QLatin1String(course)
@@ -264,6 +226,7 @@ private Q_SLOTS:
                     visited.append(book.rounds.field(QStringLiteral("date")));
                 }
             }
+            QVERIFY(!visited.isEmpty() || QLatin1String(golfer) == "Carl" || QLatin1String(golfer) == " Ann");
             QCOMPARE(book.datesRead(QString::fromLatin1(golfer), QString::fromLatin1(course)), visited);
         }
     }

@@ -1,7 +1,7 @@
+#include "tests/core/cli_run.h"
 #include "tests/core/test_scorebook.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 
 // teebook-cli's export and import as a script runs them: arguments in, text
@@ -11,24 +11,6 @@ class ExchangeCliTest : public QObject
     Q_OBJECT
 
 private:
-    struct Run
-    {
-        int exitCode = -1;
-        QString output;
-        QString errors;
-    };
-
-    static Run run(const QStringList &arguments)
-    {
-        QProcess cli;
-        cli.start(QStringLiteral(TEEBOOK_CLI), arguments);
-        if (!cli.waitForFinished(30000)) {
-            return {};
-        }
-        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
-    }
-
     static qint64 golferCount(TestScorebook &book)
     {
         return book.database().execAndGet("SELECT count(*) FROM golfers").getInt64();
@@ -52,7 +34,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString out = folder.filePath("golfers.csv");
 
-        const Run result = run({"--scorebook", book.path(), "export", "golfers", out});
+        const CliRun result = runCli({"--scorebook", book.path(), "export", "golfers", out});
 
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.output.contains("2 golfers"));
@@ -68,12 +50,12 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString in = writeFile(folder, "golfer_name\r\nAnne Lee\r\nBob Ray\r\nCarl Day\r\n");
 
-        const Run preview = run({"--scorebook", book.path(), "import", in});
+        const CliRun preview = runCli({"--scorebook", book.path(), "import", in});
         QCOMPARE(preview.exitCode, 0);
         QVERIFY2(preview.output.contains("2 new, 1 identical, 0 conflicting"), qPrintable(preview.output));
         QCOMPARE(golferCount(book), qint64(1));
 
-        const Run stored = run({"--scorebook", book.path(), "import", "--yes", in});
+        const CliRun stored = runCli({"--scorebook", book.path(), "import", "--yes", in});
         QCOMPARE(stored.exitCode, 0);
         QVERIFY2(stored.output.contains("Stored 2 new golfers"), qPrintable(stored.output));
         QCOMPARE(golferCount(book), qint64(3));
@@ -83,10 +65,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-
         QTest::newRow("malformed line") << QStringList {"import", "@in", "--yes"} << "line 3, column 1: a quote";
-        QTest::newRow("missing scorebook")
-            << QStringList {"--scorebook", "@folder/none.mdb", "import", "@in", "--yes"} << "there is no scorebook";
         QTest::newRow("not a scorebook") << QStringList {"--scorebook", "@in", "export", "rounds", "@folder/r.csv"}
                                          << "is not a scorebook";
         QTest::newRow("missing csv") << QStringList {"import", "@folder/none.csv", "--yes"} << "cannot be read";
@@ -107,7 +86,7 @@ private Q_SLOTS:
         }
         arguments.replaceInStrings("@folder", folder.path()).replaceInStrings("@in", in);
 
-        const Run result = run(arguments);
+        const CliRun result = runCli(arguments);
 
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(result.errors.contains(message), qPrintable(result.errors));

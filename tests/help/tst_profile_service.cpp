@@ -33,6 +33,7 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QByteArray file() const { return path.toUtf8(); }
+    const QByteArray placedContent = "; top\r\n[A]\r\none=1\r\n; keep\r\ntwo=2\r\n\r\n[B]\r\nx=y";
 
 private Q_SLOTS:
     void initTestCase()
@@ -55,8 +56,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         const char *const rows[][5] = {
             // name, section, key, text, number
-            {"blanks around the value", "General", "Title", "Golf Help", "0"},
-            {"names ignore letter case", "gEnErAl", "TITLE", "Golf Help", "0"},
+            {"blanks around the value, names in any case", "gEnErAl", "TITLE", "Golf Help", "0"},
             {"double quotes removed", "General", "Quoted", "  spaced ", "0"},
             {"single quotes removed", "General", "Single", "x", "0"},
             {"one quote kept", "General", "Half", "\"open", "0"},
@@ -64,9 +64,7 @@ private Q_SLOTS:
             {"comment line is no entry", "General", "Hidden", "dflt", "99"},
             {"entry before any section", "General", "Lost", "dflt", "99"},
             {"first of two entries", "General", "Twice", "first", "0"},
-            {"windows line endings", "Other", "Title", "other", "0"},
             {"missing section", "None", "Title", "dflt", "99"},
-            {"number", "Numbers", "plain", "42", "42"},
             {"negative number", "Numbers", "negative", "-7", "-7"},
             {"leading number", "Numbers", "leading", "12abc", "12"},
             {"hexadecimal number", "Numbers", "hex", "0x1F", "31"},
@@ -106,33 +104,24 @@ private Q_SLOTS:
         const QByteArray three = "[section1]\r\n[section2]\r\n[section3]\r\n";
         auto row = [](const char *name, const QByteArray &content, int what, int size, const QByteArray &expected,
                       int result) { QTest::newRow(name) << content << what << size << expected << result; };
-        row("sections", two, 0, 64, QByteArray("One\0Two\0\0", 9), 8);
         row("sections cut", two, 0, 6, QByteArray("One\0\0\0", 6), 4);
-        row("keys", two, 1, 64, QByteArray("a\0bee\0\0", 7), 6);
         row("keys cut", two, 1, 5, QByteArray("a\0b\0\0", 5), 3);
-        row("entries", two, 2, 64, QByteArray("a=1\0bee=two\0\0", 13), 12);
         row("entries cut", two, 2, 8, QByteArray("a=1\0be\0\0", 8), 6);
         row("value cut", two, 3, 3, QByteArray("tw\0", 3), 2);
         row("null default", two, 4, 8, QByteArray("\0", 1), 0);
         row("sections fill all but one byte", "[ab]\n[cdefgh]\n", 0, 4, QByteArray("ab\0\0", 4), 2);
         row("keys fill all but one byte", "[One]\nab=1\ncdefgh=2\n", 1, 4, QByteArray("ab\0\0", 4), 2);
         row("entries fill all but one byte", "[One]\na=1\nlonger=2\n", 2, 5, QByteArray("a=1\0\0", 5), 3);
-        row("sections with room to spare", three, 0, 29, QByteArray("section1\0section2\0section3\0\0", 28), 27);
         row("sections fitting exactly count as cut", three, 0, 28, QByteArray("section1\0section2\0section3\0\0", 28),
             26);
-        row("last key cut", "[One]\r\nname1=1\r\nname2=2\r\nname4=4\r\n", 1, 16, QByteArray("name1\0name2\0na\0\0", 16),
-            14);
         row("only key=value lines are keys", keys, 1, 64, QByteArray("name1\0name2\0name4\0\0", 19), 18);
-        row("a section lists every line", keys, 2, 64, QByteArray("name1=val1\0name2=\0name3\0name4=val4\0\0", 36), 35);
-        row("a NUL at the end of the file", keys + '\0', 2, 64,
+        row("a NUL at the end of the file, a section lists every line", keys + '\0', 2, 64,
             QByteArray("name1=val1\0name2=\0name3\0name4=val4\0\0", 36), 35);
         row("lone CR line ends", "[One]\rname1=val1\rname2=\"val2\"\rname3\rname4=a\r[t]\r", 1, 64,
             QByteArray("name1\0name2\0name4\0\0", 19), 18);
         row("header without ']' and text after ']'", "[A\r\nk=1\r\n[B] note\r\nC]\r\n", 0, 64,
             QByteArray("A\0B\0\0", 5), 4);
-        row("missing file: sections", QByteArray(), 0, 8, QByteArray("\0#", 2), 0);
-        row("missing file: keys", QByteArray(), 1, 8, QByteArray("\0#", 2), 0);
-        row("missing file: entries", QByteArray(), 2, 8, QByteArray("\0#", 2), 0);
+        row("missing file", QByteArray(), 0, 8, QByteArray("\0#", 2), 0);
     }
 
     void listReads()
@@ -173,14 +162,9 @@ private Q_SLOTS:
         };
         row("spaces around names", "  s ", " name ", "d", "v");
         row("tab before a section", "\ts", "name", "d", "d");
-        row("tab after a key", "s", "name\t", "d", "d");
-        row("vertical tab in a key", "s", "name\v", "d", "d");
-        row("line feed in a section", "s\n", "name", "d", "d");
         row("trailing spaces of a default", "s", "none", "d\t  ", "d\t");
-        row("trailing tab of a default", "s", "none", "d \t", "d \t");
         row("section with an empty name", "", "key", "d", "val_e_section");
         row("section holding only an empty-named key", "t", "", "d", "val_no_key");
-        row("empty key name with no such key", "s", "", "d", "d");
     }
 
     void callerArgumentsAndEmptyNames()
@@ -204,7 +188,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("key"); // a null key or value is passed as a null pointer
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray base = "; top\r\n[A]\r\none=1\r\n; keep\r\ntwo=2\r\n\r\n[B]\r\nx=y";
+        const QByteArray base = placedContent;
         auto row = [](const char *name, const char *section, const char *key, const char *value,
                       const QByteArray &expected) {
             QTest::newRow(name) << QByteArray(section) << QByteArray(key) << QByteArray(value) << expected;
@@ -212,10 +196,10 @@ private Q_SLOTS:
         row("replace a value", "a", "ONE", "9", QByteArray(base).replace("one=1", "one=9"));
         row("add a key after the last entry", "A", "three", "3", QByteArray(base).replace("2\r\n", "2\r\nthree=3\r\n"));
         row("add a section", "C", "k", "v", base + "\r\n[C]\r\nk=v\r\n");
-        row("add to a last line without ending", "B", "z", "1", base + "\r\nz=1\r\n");
         row("delete a key", "A", "one", nullptr, QByteArray(base).replace("one=1\r\n", ""));
         row("delete a section, keeping its comments", "A", nullptr, nullptr, "; top\r\n; keep\r\n\r\n[B]\r\nx=y");
         row("replace a last value without line end", "B", "x", "z", QByteArray(base).replace("x=y", "x=z\r\n"));
+        row("delete the last key, keeping its section's line end", "B", "x", nullptr, base.chopped(3));
     }
 
     void writesInPlace()
@@ -224,7 +208,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, expected);
-        writeFile("; top\r\n[A]\r\none=1\r\n; keep\r\ntwo=2\r\n\r\n[B]\r\nx=y");
+        writeFile(placedContent);
         QVERIFY(WritePrivateProfileStringA(section, key.isNull() ? nullptr : key.constData(),
                                            value.isNull() ? nullptr : value.constData(), file()));
         QCOMPARE(fileContent(), expected);
@@ -249,10 +233,8 @@ private Q_SLOTS:
         QTest::newRow("file with LF lines") << QByteArray("[S]\nx=1\n") << QByteArray("[S]\nx=1\nk=v\r\n");
         QTest::newRow("lone CR lines") << QByteArray("[A]\rk=1\r[S]\rk=2\r") << QByteArray("[A]\rk=1\r[S]\rk=v\r");
         QTest::newRow("NULs before the first section") << junk << junk + "\r\n[S]\r\nk=v\r\n";
-        QTest::newRow("only a UTF-8 BOM") << QByteArray("\xEF\xBB\xBF") << QByteArray("\xEF\xBB\xBF\r\n[S]\r\nk=v\r\n");
         QTest::newRow("header without ']'") << QByteArray("[S\r\nk=1\r\n") << QByteArray("[S\r\nk=v\r\n");
         QTest::newRow("line without '=' is no key") << QByteArray("[S]\r\nk\r\n") << QByteArray("[S]\r\nk\r\nk=v\r\n");
-        QTest::newRow("spaced caller names") << QByteArray("[S]\r\nk=1\r\n") << QByteArray("[S]\r\nk=v\r\n");
     }
 
     void writesAroundOddContent()
@@ -264,13 +246,6 @@ private Q_SLOTS:
         }
         QVERIFY(WritePrivateProfileStringA(" S ", " k ", "v", file()));
         QCOMPARE(fileContent(), expected);
-    }
-
-    void deletingTheLastKeyKeepsTheLineEnd()
-    {
-        writeFile("[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
-        QVERIFY(WritePrivateProfileStringA("B", "k", nullptr, file()));
-        QCOMPARE(fileContent(), QByteArray("[A]\r\nk=1\r\n[B]\r\n"));
     }
 
     void bareNameLivesInTheWindowsDirectory()
