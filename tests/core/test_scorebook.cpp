@@ -10,37 +10,26 @@
 
 namespace {
 
-std::string numbered(const char *prefix, const char *separator)
+// Inserts a row of two names, h1..h18 as given and p1..p18 all 4; returns its rowid.
+qint64 insertWithHoles(SQLite::Database &database, const char *table, const char *nameColumns, const QStringList &names,
+                       const QStringList &holes)
 {
-    std::string text;
-    for (int hole = 1; hole <= 18; ++hole) {
-        text += (hole > 1 ? separator : "") + std::string(prefix) + std::to_string(hole);
+    std::string columns = nameColumns;
+    std::string marks = "?, ?";
+    for (const char *series : {"h", "p"}) {
+        for (int hole = 1; hole <= 18; ++hole) {
+            columns += std::string(", ") + series + std::to_string(hole);
+            marks += ", ?";
+        }
     }
-    return text;
-}
-
-// ", ?" once per hole value bound after the two names.
-std::string holePlaceholders()
-{
-    std::string marks;
-    for (int i = 0; i < 36; ++i) {
-        marks += ", ?";
-    }
-    return marks;
-}
-
-// The two name columns, then h1..h18 and p1..p18.
-std::string insertWithHoles(const char *table, const char *nameColumns)
-{
-    return std::string("INSERT INTO ") + table + " (" + nameColumns + ", " + numbered("h", ", ") + ", "
-        + numbered("p", ", ") + ") VALUES (?, ?" + holePlaceholders() + ")";
-}
-
-void bindAll(SQLite::Statement &statement, int first, const QStringList &values)
-{
+    SQLite::Statement insert(database,
+                             std::string("INSERT INTO ") + table + " (" + columns + ") VALUES (" + marks + ")");
+    const QStringList values = names + holes + QStringList(18, QStringLiteral("4"));
     for (int i = 0; i < values.size(); ++i) {
-        statement.bind(first + i, values[i].toStdString());
+        insert.bind(i + 1, values[i].toStdString());
     }
+    insert.exec();
+    return database.getLastInsertRowid();
 }
 
 } // namespace
@@ -66,12 +55,7 @@ void TestScorebook::addGolfer(const QString &name)
 
 void TestScorebook::addCourse(const QString &name, const QString &size, const QStringList &strokeIndex)
 {
-    SQLite::Statement insert(*database_, insertWithHoles("courseinfo", "course_name, course_size"));
-    insert.bind(1, name.toStdString());
-    insert.bind(2, size.toStdString());
-    bindAll(insert, 3, strokeIndex);
-    bindAll(insert, 21, QStringList(18, QStringLiteral("4")));
-    insert.exec();
+    insertWithHoles(*database_, "courseinfo", "course_name, course_size", {name, size}, strokeIndex);
 }
 
 void TestScorebook::addCourse(const QString &name)
@@ -85,13 +69,7 @@ void TestScorebook::addCourse(const QString &name)
 
 qint64 TestScorebook::addRound(const QString &golfer, const QString &course, const QStringList &strokes)
 {
-    SQLite::Statement insert(*database_, insertWithHoles("rounds", "golfer_name, course_name"));
-    insert.bind(1, golfer.toStdString());
-    insert.bind(2, course.toStdString());
-    bindAll(insert, 3, strokes);
-    bindAll(insert, 21, QStringList(18, QStringLiteral("4")));
-    insert.exec();
-    return database_->getLastInsertRowid();
+    return insertWithHoles(*database_, "rounds", "golfer_name, course_name", {golfer, course}, strokes);
 }
 
 qint64 TestScorebook::addRound(const QString &golfer, const QString &course, int gross)

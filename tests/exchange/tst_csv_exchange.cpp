@@ -39,24 +39,6 @@ int grossOf(TestScorebook &book, int recordNo)
     return gross.executeStep() ? gross.getColumn(0).getInt() : -1;
 }
 
-void exec(TestScorebook &book, const std::string &sql, const QVariantList &values)
-{
-    SQLite::Statement statement(book.database(), sql);
-    for (int i = 0; i < values.size(); ++i) {
-        const QVariant &value = values[i];
-        if (value.isNull()) {
-            statement.bind(i + 1);
-        } else if (value.typeId() == QMetaType::Double) {
-            statement.bind(i + 1, value.toDouble());
-        } else if (value.typeId() == QMetaType::Int) {
-            statement.bind(i + 1, value.toInt());
-        } else {
-            statement.bind(i + 1, value.toString().toStdString());
-        }
-    }
-    statement.exec();
-}
-
 // Names and values a person could type or paste, and the awkward ones SQLite can hold.
 void fillOddValues(TestScorebook &book)
 {
@@ -64,21 +46,18 @@ void fillOddValues(TestScorebook &book)
     for (const QString &name : golfers) {
         book.addGolfer(name);
     }
-    exec(book, "INSERT INTO golfers (golfer_name) VALUES (NULL)", {});
+    book.database().exec("INSERT INTO golfers (golfer_name) VALUES (NULL)");
     book.addCourse("Oak, \"Old\" Links");
     book.addCourse("Birch");
-    exec(book, "UPDATE courseinfo SET course_id = ?, b1 = ?, w1 = ? WHERE course_name = 'Birch'",
-         {7, QVariant(), QStringLiteral("")});
+    book.database().exec("UPDATE courseinfo SET course_id = 7, b1 = NULL, w1 = '' WHERE course_name = 'Birch'");
     book.addRating("Oak, \"Old\" Links", "blue", 71.3, 131);
     book.addRating("Oak, \"Old\" Links", "white", 69.0, 120);
     book.addRating("Birch", "red, short", 0.1 + 0.2, 99);
     book.addRating("Nowhere", "gold", 70.1, 125); // no such course: not exported
     const qint64 first = book.addRound("Anne \"Birdie\" Lee", "Oak, \"Old\" Links", 84);
     book.addDetails(first, "blue", "2024-05-01", -1);
-    exec(book,
-         "INSERT INTO rounds (record_no, golfer_name, course_name, date, h1, h2, h3) VALUES (?, ?, ?, ?, ?, ?, ?)",
-         {9, QStringLiteral("Ødegård\n李"), QStringLiteral("Birch"), QStringLiteral("5/1/2024"), 71.3,
-          QStringLiteral(""), QVariant()});
+    book.database().exec("INSERT INTO rounds (record_no, golfer_name, course_name, date, h1, h2, h3)"
+                         " VALUES (9, 'Ødegård\n李', 'Birch', '5/1/2024', 71.3, '', NULL)");
     book.addDetails(9, "", "2024-05-02", 0);
     book.addRound("Lee, Bob", "Birch", 90); // no details
 }
