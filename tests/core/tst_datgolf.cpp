@@ -89,37 +89,29 @@ private Q_SLOTS:
         QCOMPARE(seen, remaining);
     }
 
-    void recordCountAfterMoveLast()
-    {
-        auto rounds = open(QStringLiteral("rounds"));
-        for (int i = 0; i < 5; ++i) {
-            rounds->addNew();
-            rounds->setField(QStringLiteral("golfer_name"), QStringLiteral("G%1").arg(i));
-            rounds->update();
-        }
-        auto reader = open(QStringLiteral("rounds"));
-        reader->moveLast();
-        QCOMPARE(reader->recordCount(), 5);
-        QCOMPARE(reader->field(QStringLiteral("golfer_name")), QStringLiteral("G4"));
-    }
-
-    void additionSeenBySameConnectionAndOthersAfterRefresh()
+    void additionsSeenBySameConnectionAndOthersAfterRefresh()
     {
         auto writer = open(QStringLiteral("golfers"));
         auto other = open(QStringLiteral("golfers"));
         QVERIFY(other->atEnd());
-        writer->addNew();
-        writer->setField(QStringLiteral("golfer_name"), QStringLiteral("Ann"));
-        writer->update();
+        QStringList added;
+        for (int i = 0; i < 5; ++i) {
+            added.append(QStringLiteral("G%1").arg(i));
+            writer->addNew();
+            writer->setField(QStringLiteral("golfer_name"), added.last());
+            writer->update();
+        }
 
         QStringList seen;
         for (writer->moveFirst(); !writer->atEnd(); writer->moveNext()) {
             seen.append(writer->field(QStringLiteral("golfer_name")));
         }
-        QCOMPARE(seen, QStringList {"Ann"});
+        QCOMPARE(seen, added);
         QCOMPARE(other->recordCount(), 0);
         other->refresh();
-        QCOMPARE(other->recordCount(), 1);
+        other->moveLast();
+        QCOMPARE(other->recordCount(), 5);
+        QCOMPARE(other->field(QStringLiteral("golfer_name")), QStringLiteral("G4"));
     }
 
     void valuesCrossAsText()

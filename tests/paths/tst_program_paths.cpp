@@ -41,19 +41,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("expected"); // relative to the temporary root
 
-        const QString userFile = QStringLiteral("data-home/teebook/teedat2000.mdb");
-        QTest::newRow("scorebook beside") << QStringList {"teedat2000.mdb"} << ""
-                                          << "prefix/bin/teedat2000.mdb";
-        QTest::newRow("marker in a writable folder") << QStringList {"teebook.portable"} << ""
-                                                     << "prefix/bin/teedat2000.mdb";
-        QTest::newRow("installed program") << QStringList {"teebook", "teeguide"} << "" << userFile;
-        QTest::newRow("sounds alone are no portable folder") << QStringList {"golfswng.wav"} << "" << userFile;
-        QTest::newRow("chosen wins over beside") << QStringList {"teedat2000.mdb"} << "mine.mdb"
-                                                 << "mine.mdb";
-        QTest::newRow("chosen relative to the working folder") << QStringList() << "books/club.db"
-                                                               << "books/club.db";
-        QTest::newRow("chosen absolute") << QStringList() << "ABSOLUTE"
-                                         << "away/x.mdb";
+        const auto row
+            = [](const char *name, const QStringList &besideProgram, const char *chosen, const char *expected) {
+                  QTest::newRow(name) << besideProgram << QString(chosen) << QString(expected);
+              };
+        const char *userFile = "data-home/teebook/teedat2000.mdb";
+        row("scorebook beside", {"teedat2000.mdb"}, "", "prefix/bin/teedat2000.mdb");
+        row("marker in a writable folder", {"teebook.portable"}, "", "prefix/bin/teedat2000.mdb");
+        row("installed program", {"teebook", "teeguide"}, "", userFile);
+        row("sounds alone are no portable folder", {"golfswng.wav"}, "", userFile);
+        row("chosen wins over beside", {"teedat2000.mdb"}, "mine.mdb", "mine.mdb");
+        row("chosen relative to the working folder", {}, "books/club.db", "books/club.db");
+        row("chosen absolute", {}, "ABSOLUTE", "away/x.mdb");
     }
     void scorebookPlace()
     {
