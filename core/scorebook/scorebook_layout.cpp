@@ -39,6 +39,9 @@ const std::vector<LayoutStep> &layoutSteps()
         {"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'round_details'",
          "CREATE TABLE IF NOT EXISTS round_details (record_no INTEGER PRIMARY KEY, tee TEXT NOT NULL, "
          "played_on TEXT NOT NULL, pcc INTEGER NOT NULL DEFAULT 0);"},
+        // A golfer's rounds found by the trimmed name without reading every round.
+        {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_golfer'",
+         "CREATE INDEX IF NOT EXISTS rounds_by_golfer ON rounds (trim(golfer_name, ' '));"},
     };
     return steps;
 }
