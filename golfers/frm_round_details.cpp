@@ -74,7 +74,7 @@ frmRoundDetails::frmRoundDetails(AppContext &context)
     lblGolfer->setProperty("onGreen", true);
     lblGolfer->setWordWrap(true);
     lblOutcome->setObjectName(QStringLiteral("lblOutcome"));
-    lblOutcome->setAccessibleName(QStringLiteral("Outcome"));
+    lblOutcome->setAccessibleDescription(QStringLiteral("What the last save did"));
     lblOutcome->setProperty("onGreen", true);
     setStyleSheet(QStringLiteral("QTableWidget { background: rgb(255,253,231); color: rgb(13,59,18); }"
                                  "QTableWidget:focus { border: 2px solid rgb(255,213,79); }"

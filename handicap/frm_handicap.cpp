@@ -97,11 +97,12 @@ frmHandicap::frmHandicap(AppContext &context)
 
 frmHandicap::~frmHandicap() = default;
 
-QLabel *frmHandicap::makeValue(const QString &name, const QString &accessibleName)
+QLabel *frmHandicap::makeValue(const QString &name, const QString &meaning)
 {
+    // A screen reader reads the value as the label's name, and what it is from the description.
     auto *value = new QLabel(this);
     value->setObjectName(name);
-    value->setAccessibleName(accessibleName);
+    value->setAccessibleDescription(meaning);
     value->setProperty("handicapValue", true);
     value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     return value;

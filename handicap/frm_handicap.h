@@ -38,7 +38,7 @@ protected:
     void leaveByFrame() override;
 
 private:
-    QLabel *makeValue(const QString &name, const QString &accessibleName);
+    QLabel *makeValue(const QString &name, const QString &meaning);
     QTableWidget *makeTable(const QString &name, const QString &accessibleName, const QStringList &headers);
     void showGolfer(const QString &golfer);
     void showNoGolfer();

@@ -38,7 +38,7 @@ RoundDetailsRow::RoundDetailsRow(QWidget *parent)
     txtPcc->setToolTip(QStringLiteral(" Playing conditions calculation of the day, -1 to 3 "));
     txtPcc->setRange(-1, 3);
     lblCourseHandicap->setObjectName(QStringLiteral("lblCourseHandicap"));
-    lblCourseHandicap->setAccessibleName(QStringLiteral("Course handicap"));
+    lblCourseHandicap->setAccessibleDescription(QStringLiteral("Course handicap of the golfer from this tee"));
     lblCourseHandicap->setProperty("onGreen", true);
 
     auto *row = new QHBoxLayout(this);
