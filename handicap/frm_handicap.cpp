@@ -133,6 +133,12 @@ void frmHandicap::Form_Load()
 
 void frmHandicap::Form_Activate()
 {
+    // Rounds may have been saved, or the golfer removed, since the window was last shown.
+    if (cboPlayer->currentIndex() >= 0 && cboPlayer->currentText() == cboPlayer->itemText(cboPlayer->currentIndex())) {
+        showGolfer(cboPlayer->currentText());
+    } else {
+        showNoGolfer();
+    }
     cboPlayer->setFocus(Qt::OtherFocusReason);
 }
 

@@ -161,6 +161,21 @@ private Q_SLOTS:
         QCOMPARE(text(window, "lblIndex"), QStringLiteral("+2.0"));
     }
 
+    void showingItAgainReadsTheRoundsSavedMeanwhile()
+    {
+        Book book;
+        addDetailedRound(book.program, "Cy", Course, 80, {2026, 5, 1});
+        FormWindow *window = book.openFromMenu();
+        chooseGolfer(window, 2);
+        QCOMPARE(table(window, "grdCounted")->rowCount(), 1);
+        QTest::mouseClick(window->findChild<QAbstractButton *>(QStringLiteral("cmdMainMenu")), Qt::LeftButton);
+        addDetailedRound(book.program, "Cy", Course, 81, {2026, 5, 2});
+        addDetailedRound(book.program, "Cy", Course, 82, {2026, 5, 3});
+        QCOMPARE(book.openFromMenu(), window);
+        QCOMPARE(table(window, "grdCounted")->rowCount(), 3);
+        QCOMPARE(text(window, "lblIndex"), QStringLiteral("6.0"));
+    }
+
     void theRosterOpensItForTheChosenGolfer()
     {
         Book book;
@@ -204,7 +219,8 @@ private Q_SLOTS:
         QCOMPARE(visited, (QStringList {"grdCounted", "grdNotCounted", "cmdMainMenu", "cmdHelp"}));
         // Values are read by their text and say what they are in their description.
         for (const char *value : {"lblIndex", "lblIndexNote", "lblLowIndex"}) {
-            QVERIFY2(!window->findChild<QWidget *>(QString::fromLatin1(value))->accessibleDescription().isEmpty(), value);
+            QVERIFY2(!window->findChild<QWidget *>(QString::fromLatin1(value))->accessibleDescription().isEmpty(),
+                     value);
         }
         for (const char *table : {"grdCounted", "grdNotCounted"}) {
             QVERIFY2(!window->findChild<QWidget *>(QString::fromLatin1(table))->accessibleName().isEmpty(), table);
