@@ -2,13 +2,16 @@
 
 #include "card/card_grid.h"
 #include "card/check_key.h"
+#include "core/handicap/handicap_store.h"
 #include "core/records/course_cache.h"
 #include "core/records/resets.h"
-#include "core/rules/course_saving.h"
 #include "core/records/text_rules.h"
+#include "core/rules/course_saving.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
+#include "core/scorebook/scorebook_connection.h"
 #include "courses/course_grid.h"
+#include "courses/tee_ratings_box.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
 #include "ui/list_loaders.h"
@@ -24,6 +27,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <SQLiteCpp/Database.h>
 
 #include <cmath>
 #include <optional>
@@ -62,6 +67,7 @@ frmNewCourse::frmNewCourse(AppContext &context)
     , cmdMainMenu(makeButton(this, QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu")))
     , cmdHelp(makeHelpButton())
     , datgolf(std::make_unique<DataControl>())
+    , fraRatings(new TeeRatingsBox(this))
 {
     setWindowTitle(QStringLiteral("Enter New Course Data"));
     setStyleSheet(QStringLiteral("QLabel#lblCourseName, QLabel#lblNew, QLabel#lblcourse, QLabel#lbldata"
@@ -84,6 +90,8 @@ frmNewCourse::frmNewCourse(AppContext &context)
     choices->addWidget(lblCourseName);
     choices->addWidget(txtNewName);
     choices->addWidget(cboName);
+    choices->addSpacing(8);
+    choices->addWidget(fraRatings);
     choices->addStretch();
 
     auto *body = new QHBoxLayout;
@@ -205,6 +213,7 @@ void frmNewCourse::setTabOrders()
             }
         }
     }
+    order << fraRatings->boxes();
     order << cmdf9 << cmdSaveData << cmdViewCourse << cmdMainMenu << Option1[0] << Option1[1] << cmdHelp;
     for (int i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -236,6 +245,7 @@ void frmNewCourse::Option2_Click(int index)
     lblNew->setText(newCourse ? QStringLiteral("New") : QStringLiteral("Edit"));
     cboName->setVisible(!newCourse);
     txtNewName->setVisible(newCourse);
+    fraRatings->clear();
 }
 
 void frmNewCourse::Option1_Click(int index)
@@ -261,6 +271,28 @@ void frmNewCourse::cboName_Click(int index)
     Option1[eighteen ? 1 : 0]->setChecked(true);
     state.course_record = course;
     fraf9->restore(state.course_record, false);
+    showStoredRatings(course.value(Name));
+}
+
+SQLite::Database &frmNewCourse::scorebook()
+{
+    if (!m_scorebook) {
+        m_scorebook = openScorebookConnection(m_context.databasePath());
+    }
+    return *m_scorebook;
+}
+
+void frmNewCourse::showStoredRatings(const QString &course)
+{
+    try {
+        fraRatings->show(handicap::readCourseRatings(scorebook(), course));
+    } catch (const DatabaseError &error) {
+        fraRatings->clear();
+        m_context.messages->show(
+            this,
+            {windowTitle(), QStringLiteral("The tee ratings of the course could not be read.\n%1").arg(error.message()),
+             MessageButtons::Ok, MessageIcon::Warning});
+    }
 }
 
 bool frmNewCourse::backNineShown() const
@@ -297,15 +329,24 @@ void frmNewCourse::add_yards()
 void frmNewCourse::cmdSaveData_Click()
 {
     SharedState &state = m_context.state;
+    const bool updating = Option2[1]->isChecked();
+    QString ratingsProblem;
+    const auto ratings
+        = fraRatings->ratings((updating ? cboName->currentText() : txtNewName->text()).trimmed(), ratingsProblem);
+    if (!ratings) {
+        // Nothing is saved until every rating is right.
+        tellSaveFailed(ratingsProblem);
+        return;
+    }
     const QStringList recordBefore = state.course_record;
     storeShownNine();
     const bool eighteen = Option1[1]->isChecked();
     bool saved = false;
     try {
-        if (Option2[1]->isChecked() && isCourseName(cboName->currentText())) {
-            saved = save_course(course_saving::UpdateMode, eighteen);
+        if (updating && isCourseName(cboName->currentText())) {
+            saved = save_course(course_saving::UpdateMode, eighteen, *ratings);
         } else if (Option2[0]->isChecked() && isCourseName(txtNewName->text())) {
-            saved = save_course(course_saving::AddMode, eighteen);
+            saved = save_course(course_saving::AddMode, eighteen, *ratings);
         }
     } catch (const DatabaseError &error) {
         tellSaveFailed(error.message());
@@ -321,22 +362,23 @@ void frmNewCourse::cmdSaveData_Click()
 // course whose name equals the trimmed text of cboName. After a store every
 // window sees the course at once: cache, lists, a clean grid. Throws
 // DatabaseError with what did or did not happen.
-bool frmNewCourse::save_course(int mode, bool eighteenHoles)
+bool frmNewCourse::save_course(int mode, bool eighteenHoles, const std::vector<handicap::RatedTee> &ratings)
 {
     SharedState &state = m_context.state;
     bool stored = false;
+    QString name;
     try {
         if (mode == course_saving::AddMode) {
             WaitCursor hourglass;
             // Re-read first: another window may have changed the table meanwhile.
             datgolf->refresh();
-            course_saving::addCourse(*datgolf, state.course_record, txtNewName->text().trimmed(), eighteenHoles,
-                                     state.last_course + 1);
+            name = txtNewName->text().trimmed();
+            course_saving::addCourse(*datgolf, state.course_record, name, eighteenHoles, state.last_course + 1);
             stored = true;
         } else if (mode == course_saving::UpdateMode && confirmUpdate()) {
             WaitCursor hourglass;
-            stored = course_saving::updateCourse(*datgolf, state.course_record, cboName->currentText().trimmed(),
-                                                 eighteenHoles);
+            name = cboName->currentText().trimmed();
+            stored = course_saving::updateCourse(*datgolf, state.course_record, name, eighteenHoles);
             if (!stored) {
                 m_context.messages->show(this, {UpdateTitle, QStringLiteral(" Sorry, I could not find the course. ")});
             }
@@ -346,9 +388,25 @@ bool frmNewCourse::save_course(int mode, bool eighteenHoles)
     }
     if (stored) {
         WaitCursor hourglass;
+        // A new course without ratings leaves alone any stored under the same name.
+        storeRatings(name, ratings, mode == course_saving::UpdateMode || !ratings.empty());
         rebuildCourseState();
     }
     return stored;
+}
+
+void frmNewCourse::storeRatings(const QString &course, const std::vector<handicap::RatedTee> &ratings, bool replace)
+{
+    if (!replace) {
+        return;
+    }
+    try {
+        handicap::storeCourseRatings(scorebook(), course, ratings);
+    } catch (const DatabaseError &error) {
+        tellSaveFailed(QStringLiteral("The course was saved, but its tee ratings were not; "
+                                      "choose it in Edit and save them again.\n%1")
+                           .arg(error.message()));
+    }
 }
 
 bool frmNewCourse::confirmUpdate()
@@ -370,6 +428,7 @@ void frmNewCourse::rebuildCourseState()
     reset_course_record(m_context.state);
     load_course_lists(m_context.state, m_context.pickLists);
     fraf9->zero();
+    fraRatings->clear();
 }
 
 void frmNewCourse::tellSaveFailed(const QString &reason)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/handicap/handicap_types.h"
 #include "core/records/course_layout.h"
 #include "ui/form_window.h"
 #include "ui/nine_switch.h"
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class CourseGrid;
 class DataControl;
@@ -15,6 +17,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TeeRatingsBox;
+
+namespace SQLite {
+class Database;
+}
 
 // The course editor: a new course typed in, or a stored one changed, nine holes
 // at a time on a grid of entry boxes; the nine not shown waits in course_record.
@@ -52,7 +59,11 @@ private:
     void setTabOrders();
     void showNine(bool backNine);
     void storeShownNine();
-    bool save_course(int mode, bool eighteenHoles);
+    bool save_course(int mode, bool eighteenHoles, const std::vector<handicap::RatedTee> &ratings);
+    SQLite::Database &scorebook();
+    void showStoredRatings(const QString &course);
+    // Stores the ratings of the course just saved; tells the user when they were not.
+    void storeRatings(const QString &course, const std::vector<handicap::RatedTee> &ratings, bool replace);
     bool confirmUpdate();
     void rebuildCourseState();
     void tellSaveFailed(const QString &reason);
@@ -69,4 +80,6 @@ private:
     QPushButton *cmdMainMenu;
     QPushButton *cmdHelp;
     std::unique_ptr<DataControl> datgolf;
+    TeeRatingsBox *fraRatings;
+    std::unique_ptr<SQLite::Database> m_scorebook; // the ratings, beside the course table
 };

@@ -6,6 +6,7 @@
 #include "core/scorebook/datgolf.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
+#include "ui/golfer_chooser.h"
 #include "ui/list_loaders.h"
 #include "ui/navigator.h"
 #include "ui/pick_lists.h"
@@ -34,6 +35,10 @@ frmGolfer::frmGolfer(AppContext &context)
     , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
                          QStringLiteral("Go Back to the Main Menu ")))
     , cmdHelp(makeHelpButton())
+    , cmdHandicap(makeButton(this, QStringLiteral("cmdHandicap"), QStringLiteral("&Handicap"),
+                             QStringLiteral(" The Handicap Index of this golfer ")))
+    , cmdRoundDetails(makeButton(this, QStringLiteral("cmdRoundDetails"), QStringLiteral("Fill in &round details..."),
+                                 QStringLiteral(" Tee and date of this golfer's rounds saved before handicaps ")))
 {
     setWindowTitle(QStringLiteral("Enter Golfer Information"));
     lblTitle->setProperty("onGreen", true);
@@ -78,6 +83,10 @@ frmGolfer::frmGolfer(AppContext &context)
     buttons->addWidget(cmdExit);
     buttons->addStretch();
     buttons->addWidget(cmdHelp);
+    auto *handicapButtons = new QHBoxLayout;
+    handicapButtons->addWidget(cmdHandicap);
+    handicapButtons->addWidget(cmdRoundDetails);
+    handicapButtons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
@@ -85,10 +94,13 @@ frmGolfer::frmGolfer(AppContext &context)
     layout->addWidget(heading);
     layout->addLayout(nameRow);
     layout->addLayout(buttons);
+    layout->addLayout(handicapButtons);
 
     connect(cmdSaveName, &QPushButton::clicked, this, &frmGolfer::cmdSaveName_Click);
     connect(cmdDeleteGolfer, &QPushButton::clicked, this, &frmGolfer::cmdDeleteGolfer_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmGolfer::cmdExit_Click);
+    connect(cmdHandicap, &QPushButton::clicked, this, &frmGolfer::cmdHandicap_Click);
+    connect(cmdRoundDetails, &QPushButton::clicked, this, &frmGolfer::cmdRoundDetails_Click);
 }
 
 frmGolfer::~frmGolfer() = default;
@@ -185,6 +197,32 @@ void frmGolfer::cmdDeleteGolfer_Click()
 void frmGolfer::cmdExit_Click()
 {
     returnToMainMenu();
+}
+
+void frmGolfer::cmdHandicap_Click()
+{
+    openForChosenGolfer(QStringLiteral("frmHandicap"));
+}
+
+void frmGolfer::cmdRoundDetails_Click()
+{
+    openForChosenGolfer(QStringLiteral("frmRoundDetails"));
+}
+
+void frmGolfer::openForChosenGolfer(const QString &window)
+{
+    const QString name = cboAddGolfer->currentText();
+    if (cboAddGolfer->findText(name, Qt::MatchExactly) < 0) {
+        m_context.messages->show(this,
+                                 {QStringLiteral("Golfers"),
+                                  QStringLiteral("Please choose a golfer from the list first."), MessageButtons::Ok});
+        return;
+    }
+    setVisible(false);
+    FormWindow *shown = m_context.windows->show(window);
+    if (auto *chooser = dynamic_cast<GolferChooser *>(shown)) {
+        chooser->chooseGolfer(name);
+    }
 }
 
 void frmGolfer::leaveByFrame()

@@ -8,7 +8,8 @@ class DataControl;
 class QComboBox;
 class QLabel;
 
-// The golfer roster: add a golfer by name, or delete one with their rounds.
+// The golfer roster: add a golfer by name, or delete one with their rounds;
+// open the handicap of the chosen golfer, or fill in their older rounds' details.
 class frmGolfer : public FormWindow
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     void cmdSaveName_Click();
     void cmdDeleteGolfer_Click();
     void cmdExit_Click();
+    void cmdHandicap_Click();
+    void cmdRoundDetails_Click();
 
 protected:
     void leaveByFrame() override;
@@ -29,6 +32,7 @@ private:
     void openGolfers();
     void refillGolferLists();
     void tellRefusal(const QString &title, const QString &why);
+    void openForChosenGolfer(const QString &window);
 
     QLabel *lblTitle;
     QLabel *lblShadow;
@@ -38,5 +42,7 @@ private:
     QPushButton *cmdDeleteGolfer;
     QPushButton *cmdExit;
     QPushButton *cmdHelp;
+    QPushButton *cmdHandicap;
+    QPushButton *cmdRoundDetails;
     std::unique_ptr<DataControl> datgolf;
 };

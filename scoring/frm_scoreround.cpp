@@ -4,13 +4,16 @@
 #include "card/card_grid.h"
 #include "card/check_key.h"
 #include "card/clear_card.h"
+#include "core/handicap/played_on_text.h"
 #include "core/records/course_layout.h"
 #include "core/records/resets.h"
 #include "core/records/round_layout.h"
 #include "core/records/text_rules.h"
+#include "core/rules/round_totals.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "core/rules/round_totals.h"
+#include "scoring/card_handicap.h"
+#include "scoring/round_details_row.h"
 #include "scoring/round_totals.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
@@ -23,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,9 +36,10 @@ frmScoreround::frmScoreround(AppContext &context)
     , imgAd2(new PictureBox(QStringLiteral("imgAd2"), PictureStripSize, this))
     , cboCourse(makePickList(this, QStringLiteral("cboCourse"), PickLists::coursePrompt(), context.pickLists.courses()))
     , cboPlayer(makePickList(this, QStringLiteral("cboPlayer"), PickLists::golferPrompt(PickLists::ScoreCardGolfers),
-                            context.pickLists.golfers()))
+                             context.pickLists.golfers()))
     , lblDate(new QLabel(QStringLiteral("DATE:"), this))
     , txtDate(new QLineEdit(this))
+    , fraRoundDetails(new RoundDetailsRow(this))
     , card(new CardGrid(CardGrid::Middle::ScoreRows, this))
     , cmdNine(new NineSwitch(this, QStringLiteral("cmdNine"), QStringLiteral(" Enter your score on the Back Nine ")))
     , cmdViewPR(makeButton(this, QStringLiteral("cmdViewPR"), QStringLiteral("&View Prior Rounds"),
@@ -69,6 +74,7 @@ frmScoreround::frmScoreround(AppContext &context)
     connect(cmdSave, &QPushButton::clicked, this, &frmScoreround::cmdSave_Click);
     connect(cmdViewPR, &QPushButton::clicked, this, &frmScoreround::cmdViewPR_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmScoreround::cmdExit_Click);
+    connect(fraRoundDetails, &RoundDetailsRow::teeChanged, this, &frmScoreround::showCourseHandicap);
 }
 
 frmScoreround::~frmScoreround() = default;
@@ -99,6 +105,7 @@ void frmScoreround::buildLayout()
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addLayout(strips);
     layout->addLayout(choices);
+    layout->addWidget(fraRoundDetails);
     layout->addWidget(card);
     layout->addLayout(buttons);
     // The tab order is the order the controls are made in: lists, date, strokes, putts, buttons.
@@ -109,6 +116,7 @@ void frmScoreround::Form_Load()
     datgolf = std::make_unique<DataControl>();
     datgolf->setDatabaseName(m_context.databasePath());
     datgolf->setRecordSource(QStringLiteral("rounds"));
+    m_handicap = std::make_unique<CardHandicap>(m_context.databasePath());
     try {
         datgolf->refresh();
     } catch (const DatabaseError &error) {
@@ -139,6 +147,10 @@ void frmScoreround::clearCard()
     showPrompt(cboCourse, PickLists::coursePrompt());
     showPrompt(cboPlayer, PickLists::golferPrompt(PickLists::ScoreCardGolfers));
     txtDate->setText(m_context.clock->today());
+    fraRoundDetails->reset();
+    if (m_handicap) {
+        m_handicap->forget();
+    }
     add_score(); // boxes that already held "0" did not announce a change
 }
 
@@ -184,13 +196,29 @@ void frmScoreround::cboCourse_Click(int index)
     state.round_record[round_layout::Course] = cboCourse->currentText();
     state.round_record[round_layout::Date] = txtDate->text();
     add_score();
+    const QStringList course = state.course_cache.value(index);
+    const bool eighteen = text::truthValue(course.value(course_layout::Size));
+    int par = 0;
+    for (int hole = 1; hole <= 18; ++hole) {
+        par += int(text::leadingNumber(course.value(course_layout::holeIndex(hole, course_layout::Par))));
+    }
+    // Only an eighteen-hole course has a course handicap.
+    m_handicap->chooseCourse(eighteen ? cboCourse->currentText() : QString(), par);
+    showCourseHandicap();
     cboPlayer->setFocus(Qt::OtherFocusReason);
+}
+
+void frmScoreround::showCourseHandicap()
+{
+    fraRoundDetails->showCourseHandicap(m_handicap ? m_handicap->courseHandicap(fraRoundDetails->tee()) : std::nullopt);
 }
 
 void frmScoreround::cboPlayer_Click()
 {
     card->txtName->setText(cboPlayer->currentText());
     m_context.state.round_record[round_layout::Golfer] = cboPlayer->currentText();
+    m_handicap->chooseGolfer(cboPlayer->currentText());
+    showCourseHandicap();
     card->txth1[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -276,10 +304,17 @@ void frmScoreround::cmdSave_Click()
         refuse(QStringLiteral(" ERROR - No Score Entered"), QStringLiteral("You must enter a score to save"));
         return;
     }
+    const std::optional<QDate> day = playedOn();
+    if (!day) {
+        refuse(QStringLiteral(" ERROR - Date Not Valid"),
+               QStringLiteral("The date must be a real date, such as %1 or 2026-06-12").arg(m_context.clock->today()));
+        txtDate->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     record[round_layout::Date] = txtDate->text();
     try {
         datgolf->refresh();
-        if (!save_round(record)) {
+        if (!save_round(record, *day)) {
             return;
         }
     } catch (const DatabaseError &error) {
@@ -293,7 +328,12 @@ void frmScoreround::cmdSave_Click()
     clearCard();
 }
 
-bool frmScoreround::save_round(const QStringList &record)
+std::optional<QDate> frmScoreround::playedOn() const
+{
+    return handicap::playedOnFromText(txtDate->text(), QLocale(), QDate::currentDate());
+}
+
+bool frmScoreround::save_round(const QStringList &record, const QDate &day)
 {
     const MessageAnswer answer
         = m_context.messages->show(this, {QStringLiteral("Saving Round"),
@@ -302,8 +342,34 @@ bool frmScoreround::save_round(const QStringList &record)
     if (answer != MessageAnswer::Yes) {
         return false;
     }
-    storeRound(*datgolf, record);
+    storeDetails(appendRound(record), day);
     return true;
+}
+
+qint64 frmScoreround::appendRound(const QStringList &record)
+{
+    qint64 recordNo = 0;
+    // In one transaction, the last record is the one just stored, whatever another copy of the program does.
+    datgolf->inTransaction([&] {
+        storeRound(*datgolf, record);
+        datgolf->moveLast();
+        recordNo = datgolf->field(QStringLiteral("record_no")).toLongLong();
+    });
+    return recordNo;
+}
+
+void frmScoreround::storeDetails(qint64 recordNo, const QDate &day)
+{
+    try {
+        m_handicap->storeDetails(recordNo, fraRoundDetails->details(day));
+    } catch (const DatabaseError &error) {
+        m_context.messages->show(this,
+                                 {QStringLiteral("Saving Round"),
+                                  QStringLiteral("The round was saved, but not its tee and date; fill them in "
+                                                 "from the golfer roster.\n%1")
+                                      .arg(error.message()),
+                                  MessageButtons::Ok, MessageIcon::Warning});
+    }
 }
 
 void frmScoreround::cmdViewPR_Click()

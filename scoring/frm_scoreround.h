@@ -2,15 +2,20 @@
 
 #include "ui/form_window.h"
 
+#include <QDate>
+
 #include <memory>
+#include <optional>
 
 class CardGrid;
+class CardHandicap;
 class NineSwitch;
 class PictureBox;
 class DataControl;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class RoundDetailsRow;
 
 // The score card: choose a course and a golfer, type strokes and putts nine
 // holes at a time with running totals, and save the round.
@@ -42,11 +47,16 @@ private:
     void buildLayout();
     void clearCard();
     // Asks "Saving Round"; on Yes appends the round. Throws DatabaseError.
-    bool save_round(const QStringList &record);
+    bool save_round(const QStringList &record, const QDate &day);
     void showFrontNineOfNewCourse();
     void copyCourseParsInto(QStringList &record) const;
     void storeShownNine(QStringList &record) const;
     bool refuse(const QString &title, const QString &text);
+    std::optional<QDate> playedOn() const;
+    // Appends the round and returns its record number. Throws DatabaseError.
+    qint64 appendRound(const QStringList &record);
+    void storeDetails(qint64 recordNo, const QDate &day);
+    void showCourseHandicap();
 
     PictureBox *imgAd1;
     PictureBox *imgAd2;
@@ -54,6 +64,7 @@ private:
     QComboBox *cboPlayer;
     QLabel *lblDate;
     QLineEdit *txtDate;
+    RoundDetailsRow *fraRoundDetails;
     CardGrid *card;
     NineSwitch *cmdNine;
     QPushButton *cmdViewPR;
@@ -61,4 +72,5 @@ private:
     QPushButton *cmdExit;
     QPushButton *cmdHelp;
     std::unique_ptr<DataControl> datgolf;
+    std::unique_ptr<CardHandicap> m_handicap;
 };

@@ -78,6 +78,8 @@ frmMain::frmMain(AppContext &context)
     , cmdAbout(makeMenuButton(QStringLiteral("cmdAbout"), QStringLiteral("&About"),
                               QStringLiteral(" Information about Varnholt from Quendry ")))
     , cmdExit(makeMenuButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QStringLiteral(" See you later! ")))
+    , cmdHandicap(makeMenuButton(QStringLiteral("cmdHandicap"), QStringLiteral("&Handicap"),
+                                 QStringLiteral(" Your Handicap Index and how it was worked out ")))
     , cmdHelp(makeHelpButton())
     , Frame1(new QGroupBox(QStringLiteral("SOUND"), this))
     , Image1(new PictureBox(QStringLiteral("Image1"), QSize(160, 64), this))
@@ -113,6 +115,8 @@ frmMain::frmMain(AppContext &context)
     for (int i = 0; i < int(buttons.size()); ++i) {
         menu->addWidget(buttons[i], i / 3, i % 3);
     }
+    // Later buttons start a row of their own, so the first six keep their places.
+    menu->addWidget(cmdHandicap, 2, 0);
 
     auto *bottomRow = new QHBoxLayout;
     bottomRow->addWidget(Frame1);
@@ -133,6 +137,7 @@ frmMain::frmMain(AppContext &context)
     connect(cmdStatInfo, &QToolButton::clicked, this, &frmMain::cmdStatInfo_Click);
     connect(cmdAbout, &QToolButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(cmdExit, &QToolButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdHandicap, &QToolButton::clicked, this, &frmMain::cmdHandicap_Click);
 }
 
 frmMain::~frmMain() = default;
@@ -157,7 +162,8 @@ void frmMain::Form_Load()
     WaitCursor hourglass;
 
     const std::pair<QToolButton *, int> pictures[]
-        = {{cmdAbout, 1}, {cmdGolferInfo, 2}, {cmdRoundInfo, 3}, {cmdCourseInfo, 4}, {cmdStatInfo, 5}, {cmdExit, 6}};
+        = {{cmdAbout, 1},    {cmdGolferInfo, 2}, {cmdRoundInfo, 3}, {cmdCourseInfo, 4},
+           {cmdStatInfo, 5}, {cmdExit, 6},       {cmdHandicap, 14}};
     for (const auto &[button, number] : pictures) {
         button->setIcon(m_context.ImageList1.picture(number));
         button->setVisible(true);
@@ -314,6 +320,11 @@ void frmMain::cmdAbout_Click()
 void frmMain::cmdExit_Click()
 {
     m_context.windows->exitProgram();
+}
+
+void frmMain::cmdHandicap_Click()
+{
+    openWindowFromMenu(QStringLiteral("frmHandicap"));
 }
 
 void frmMain::leaveByFrame()

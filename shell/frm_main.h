@@ -36,6 +36,7 @@ public:
     void cmdStatInfo_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
+    void cmdHandicap_Click();
 
 protected:
     void leaveByFrame() override;
@@ -51,6 +52,7 @@ private:
     QToolButton *cmdStatInfo;
     QToolButton *cmdAbout;
     QToolButton *cmdExit;
+    QToolButton *cmdHandicap;
     QPushButton *cmdHelp;
     QGroupBox *Frame1;
     std::array<QRadioButton *, 2> Option1 {};

@@ -13,12 +13,19 @@ struct Entry
 const QMap<int, Entry> &entries()
 {
     static const QMap<int, Entry> list = {
-        {1, {"01-about.svg", "About"}}, {2, {"02-golfer.svg", "Golfer"}},
-        {3, {"03-round.svg", "Round"}}, {4, {"04-courses.svg", "Courses"}},
-        {5, {"05-stats.svg", "Stats"}}, {6, {"06-bye.svg", "Bye"}},
-        {7, {"07-help.svg", "help"}},   {8, {"08-quendry.svg", "Quendry"}},
-        {9, {"09-fairway.svg", ""}},    {10, {"10-rara-daze-zave.svg", "Rara Daze Zave"}},
-        {12, {"12-tee.svg", ""}},       {13, {"13-quendry2.svg", "Quendry2"}},
+        {1, {"01-about.svg", "About"}},
+        {2, {"02-golfer.svg", "Golfer"}},
+        {3, {"03-round.svg", "Round"}},
+        {4, {"04-courses.svg", "Courses"}},
+        {5, {"05-stats.svg", "Stats"}},
+        {6, {"06-bye.svg", "Bye"}},
+        {7, {"07-help.svg", "help"}},
+        {8, {"08-quendry.svg", "Quendry"}},
+        {9, {"09-fairway.svg", ""}},
+        {10, {"10-rara-daze-zave.svg", "Rara Daze Zave"}},
+        {12, {"12-tee.svg", ""}},
+        {13, {"13-quendry2.svg", "Quendry2"}},
+        {14, {"14-handicap.svg", "Handicap"}},
     };
     return list;
 }

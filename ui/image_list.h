@@ -6,7 +6,7 @@
 
 // The shared picture list of the main window, numbered from 1 as every window
 // asks for it: 1-6 the menu buttons, 7 every help button, 8 the maker's logo,
-// 9, 10, 12 and 13 the picture strips of the card windows.
+// 9, 10, 12 and 13 the picture strips of the card windows, 14 the handicap button.
 class ImageList
 {
 public:

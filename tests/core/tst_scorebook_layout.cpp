@@ -125,6 +125,21 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(scorebook::backupPath(m_path, m_day)));
     }
 
+    void olderScorebookGetsTheGolferIndexTheRoundQueriesUse()
+    {
+        makeOlderScorebook({"tee_ratings", "round_details"});
+        {
+            SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READWRITE);
+            db.exec("DROP INDEX rounds_by_golfer_and_course");
+        }
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
+        SQLite::Statement plan(db, "EXPLAIN QUERY PLAN SELECT record_no FROM rounds WHERE trim(golfer_name, ' ') = ?");
+        QVERIFY(plan.executeStep());
+        QVERIFY2(QString::fromStdString(plan.getColumn(3).getString()).contains(QLatin1String("rounds_by_golfer")),
+                 plan.getColumn(3).getText());
+    }
+
     void readOnlyScorebookOpensAsItIs()
     {
         makeOlderScorebook();

@@ -2,12 +2,16 @@
 #include "core/scorebook/datgolf.h"
 #include "courses/frm_new_course.h"
 #include "tests/courses/course_windows.h"
+#include "tests/support/handicap_data.h"
 #include "tests/support/test_program.h"
 #include "ui/pick_lists.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 using namespace course_layout;
 using namespace course_windows;
@@ -73,6 +77,31 @@ private:
             texts.append(box->text());
         }
         return texts;
+    }
+
+    // Every stored rating as "course tee rating slope", the rating as SQLite writes it back.
+    static QStringList storedRatings(const TestProgram &program)
+    {
+        SQLite::Database book(program.context.databasePath().toStdString());
+        SQLite::Statement rows(book, "SELECT course_name, tee, course_rating, slope_rating FROM tee_ratings"
+                                     " ORDER BY course_name, tee");
+        QStringList ratings;
+        while (rows.executeStep()) {
+            QStringList row;
+            for (int column = 0; column < 4; ++column) {
+                row.append(QString::fromUtf8(rows.getColumn(column).getText()));
+            }
+            ratings.append(row.join(QLatin1Char(' ')));
+        }
+        return ratings;
+    }
+
+    static void typeRatings(frmNewCourse *editor, const QStringList &texts)
+    {
+        for (int tee = 0; tee < 3; ++tee) {
+            entry(editor, QStringLiteral("txtRating_%1").arg(tee))->setText(texts.value(2 * tee));
+            entry(editor, QStringLiteral("txtSlope_%1").arg(tee))->setText(texts.value(2 * tee + 1));
+        }
     }
 
 private Q_SLOTS:
@@ -335,6 +364,90 @@ private Q_SLOTS:
         click(editor, QStringLiteral("cmdSaveData"));
         QCOMPARE(storedCourses(program).size(), 1);
         QCOMPARE(storedCourses(program).at(0).at(holeIndex(2, White)), QStringLiteral("310"));
+    }
+
+    void newCourseIsSavedWithItsTeeRatings()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        nameNewCourse(editor, QStringLiteral("Birch"));
+        typeRatings(editor, {"73.1", "135", " 71.3", "128 ", "", ""});
+        click(editor, QStringLiteral("cmdSaveData"));
+        QVERIFY(program.messages.shown.isEmpty());
+        QCOMPARE(storedCourses(program).size(), 1);
+        QCOMPARE(storedRatings(program), (QStringList {"Birch blue 73.1 135", "Birch white 71.3 128"}));
+        QCOMPARE(entry(editor, QStringLiteral("txtRating_0"))->text(), QString());
+    }
+
+    void editModeShowsTheRatingsAndReplacesThem()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {}), sampleCourse("Ash", {})});
+        handicap_data::rate(program, "Elm", "blue", "70.0", 120);
+        handicap_data::rate(program, "Elm", "red", "68.2", 115);
+        handicap_data::rate(program, "Ash", "red", "66.0", 110);
+        editCourse(editor, 0);
+        QStringList shown;
+        for (int tee = 0; tee < 3; ++tee) {
+            shown << text(editor, QStringLiteral("txtRating_%1").arg(tee))
+                  << text(editor, QStringLiteral("txtSlope_%1").arg(tee));
+        }
+        QCOMPARE(shown, (QStringList {"70.0", "120", "", "", "68.2", "115"}));
+
+        typeRatings(editor, {"70.0", "120", "69.5", "118", "", ""});
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(program.messages.titles(), QStringList {" Update a course "});
+        QCOMPARE(storedRatings(program),
+                 (QStringList {"Ash red 66.0 110", "Elm blue 70.0 120", "Elm white 69.5 118"}));
+    }
+
+    void wrongRatingsSaveNothing_data()
+    {
+        QTest::addColumn<QStringList>("ratings");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("two decimals") << QStringList {"71.35", "128"} << "The Blue course rating";
+        QTest::newRow("slope too high") << QStringList {"", "", "71.3", "156"} << "The White slope rating";
+        QTest::newRow("slope alone") << QStringList {"", "", "", "", "", "120"} << "The Red tee needs both";
+        QTest::newRow("not a number") << QStringList {"seventy", "128"} << "The Blue course rating";
+    }
+    void wrongRatingsSaveNothing()
+    {
+        QFETCH(QStringList, ratings);
+        QFETCH(QString, told);
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        nameNewCourse(editor, QStringLiteral("Birch"));
+        typeInto(editor, QStringLiteral("yw1_1"), QStringLiteral("310"));
+        typeRatings(editor, ratings);
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(program.messages.titles(), QStringList {"Save Course"});
+        QVERIFY2(program.messages.shown[0].text.startsWith(told), qPrintable(program.messages.shown[0].text));
+        QVERIFY(storedCourses(program).isEmpty());
+        QVERIFY(storedRatings(program).isEmpty());
+        QCOMPARE(text(editor, QStringLiteral("yw1_1")), QStringLiteral("310"));
+
+        // Corrected, it all saves.
+        typeRatings(editor, {});
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(storedCourses(program).size(), 1);
+    }
+
+    void ratingBoxesFollowTheGridInTabOrderWithTheirNames()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program);
+        QWidget *box = entry(editor, QStringLiteral("h1_8"));
+        QStringList names;
+        for (int step = 0; step < 7; ++step) {
+            box = box->nextInFocusChain();
+            while (box->focusPolicy() == Qt::NoFocus) {
+                box = box->nextInFocusChain();
+            }
+            names.append(box->accessibleName());
+        }
+        QCOMPARE(names, (QStringList {"Blue course rating", "Blue slope rating", "White course rating",
+                                      "White slope rating", "Red course rating", "Red slope rating", "Back Nine"}));
     }
 };
 

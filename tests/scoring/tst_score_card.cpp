@@ -1,5 +1,6 @@
 #include "core/scorebook/datgolf.h"
 #include "scoring/frm_scoreround.h"
+#include "tests/support/handicap_data.h"
 #include "tests/support/test_program.h"
 #include "tests/support/x11_keys.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <SQLiteCpp/Database.h>
@@ -553,6 +555,110 @@ private Q_SLOTS:
         auto *players = card.find<QComboBox>(QStringLiteral("cboPlayer"));
         QCOMPARE(players->count(), 1);
         QCOMPARE(players->itemText(0), QStringLiteral("ONeil"));
+    }
+
+    void savedRoundKeepsItsTeeDayAndPcc_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("month/day/year") << "5/30/2026";
+        QTest::newRow("two-digit year") << "5/30/26";
+        QTest::newRow("iso") << "2026-05-30";
+    }
+    void savedRoundKeepsItsTeeDayAndPcc()
+    {
+        QFETCH(QString, typed);
+        Card card;
+        card.program.messages.answers = {MessageAnswer::Yes};
+        auto *tee = card.find<QComboBox>(QStringLiteral("cboTee"));
+        auto *pcc = card.find<QSpinBox>(QStringLiteral("txtPcc"));
+        QCOMPARE(tee->currentText(), QStringLiteral("White"));
+        QCOMPARE(pcc->value(), 0);
+        QCOMPARE(pcc->minimum(), -1);
+        QCOMPARE(pcc->maximum(), 3);
+        card.choose("cboCourse", 0);
+        card.choose("cboPlayer", 0);
+        card.box("txth1", 0)->setText(QStringLiteral("5"));
+        tee->setCurrentIndex(tee->findText(QStringLiteral("Blue")));
+        pcc->setValue(2);
+        card.find<QLineEdit>(QStringLiteral("txtDate"))->setText(typed);
+        card.press("cmdSave");
+
+        QCOMPARE(card.program.messages.titles(), QStringList {"Saving Round"});
+        const auto round = card.lastRound();
+        QCOMPARE(round["date"], typed);
+        SQLite::Database book(card.program.context.databasePath().toStdString());
+        SQLite::Statement details(book, "SELECT record_no, tee, played_on, pcc FROM round_details");
+        QVERIFY(details.executeStep());
+        QCOMPARE(QString::number(details.getColumn(0).getInt64()), round["record_no"]);
+        QCOMPARE(QString::fromStdString(details.getColumn(1).getString()), QStringLiteral("blue"));
+        QCOMPARE(QString::fromStdString(details.getColumn(2).getString()), QStringLiteral("2026-05-30"));
+        QCOMPARE(details.getColumn(3).getInt(), 2);
+        QVERIFY(!details.executeStep());
+        // The next round starts from the white tee and no playing conditions again.
+        QCOMPARE(tee->currentText(), QStringLiteral("White"));
+        QCOMPARE(pcc->value(), 0);
+    }
+
+    void dateThatIsNoDayIsRefusedBeforeTheQuestion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("no such day") << "2/30/26";
+        QTest::newRow("words") << "Saturday";
+        QTest::newRow("empty") << "";
+        QTest::newRow("day first") << "30/5/2026";
+    }
+    void dateThatIsNoDayIsRefusedBeforeTheQuestion()
+    {
+        QFETCH(QString, typed);
+        Card card;
+        card.program.messages.answers = {MessageAnswer::Yes};
+        card.choose("cboCourse", 0);
+        card.choose("cboPlayer", 0);
+        card.box("txth1", 0)->setText(QStringLiteral("5"));
+        auto *date = card.find<QLineEdit>(QStringLiteral("txtDate"));
+        date->setText(typed);
+        card.press("cmdSave");
+        QCOMPARE(card.program.messages.titles(), QStringList {" ERROR - Date Not Valid"});
+        QCOMPARE(card.program.messages.shown[0].text,
+                 QStringLiteral("The date must be a real date, such as 6/12/26 or 2026-06-12"));
+        QCOMPARE(card.roundCount(), 0);
+        QCOMPARE(card.box("txth1", 0)->text(), QStringLiteral("5"));
+        QCOMPARE(date->text(), typed);
+    }
+
+    void missingCourseIsToldBeforeABadDate()
+    {
+        Card card;
+        card.find<QLineEdit>(QStringLiteral("txtDate"))->setText(QStringLiteral("Saturday"));
+        card.press("cmdSave");
+        QCOMPARE(card.program.messages.titles(), QStringList {" ERROR - No Course Selected"});
+    }
+
+    void courseHandicapIsShownForARatedTee()
+    {
+        using namespace handicap_data;
+        Card card({QStringLiteral("Ann"), QStringLiteral("Bob")});
+        rate(card.program, QStringLiteral("Pine Hills"), QStringLiteral("white"), QStringLiteral("72.0"), 113);
+        rate(card.program, QStringLiteral("Pine Hills"), QStringLiteral("blue"), QStringLiteral("74.0"), 130);
+        for (int day = 1; day <= 3; ++day) {
+            addDetailedRound(card.program, "Ann", "Pine Hills", 79 + day, {2026, 5, day}); // index 6.0
+        }
+        auto *shown = card.find<QLabel>(QStringLiteral("lblCourseHandicap"));
+        auto *tee = card.find<QComboBox>(QStringLiteral("cboTee"));
+        card.choose("cboCourse", 0);
+        card.choose("cboPlayer", 0);
+        QCOMPARE(shown->text(), QStringLiteral("Course handicap: 6"));
+        tee->setCurrentIndex(tee->findText(QStringLiteral("Blue"))); // 6.0 x 130 / 113 + 2.0 = 8.9
+        QCOMPARE(shown->text(), QStringLiteral("Course handicap: 9"));
+        tee->setCurrentIndex(tee->findText(QStringLiteral("Red"))); // not rated
+        QCOMPARE(shown->text(), QString());
+        tee->setCurrentIndex(tee->findText(QStringLiteral("White")));
+        card.choose("cboPlayer", 1); // no index yet
+        QCOMPARE(shown->text(), QString());
+        card.choose("cboPlayer", 0);
+        card.choose("cboCourse", 1); // nine holes
+        QCOMPARE(shown->text(), QString());
+        QVERIFY(card.program.messages.shown.isEmpty());
     }
 };
 

@@ -1,0 +1,162 @@
+#include "golfers/frm_round_details.h"
+#include "tests/support/handicap_data.h"
+#include "tests/support/test_program.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+using namespace handicap_data;
+
+namespace {
+
+enum Column
+{
+    StoredDate,
+    Course,
+    PlayedOn,
+    Tee,
+    Counted
+};
+
+// Ann's rounds saved before rounds had details, and the window opened for her from the roster.
+struct FillIn
+{
+    TestProgram program;
+    FormWindow *roster = nullptr;
+    FormWindow *window = nullptr;
+    QTableWidget *rounds = nullptr;
+
+    FillIn()
+    {
+        program.addGolfer(QStringLiteral("Bob"));
+        program.addGolfer(QStringLiteral("Ann"));
+        for (const QString &date :
+             {QStringLiteral("5/1/2026"), QStringLiteral("2026-05-08"), QStringLiteral("sometime")}) {
+            program.addRound(roundOf(QStringLiteral("Ann"), QStringLiteral("Pine Hills"), 80, date));
+        }
+        program.addRound(roundOf(QStringLiteral("Bob"), QStringLiteral("Pine Hills"), 80, QStringLiteral("5/2/2026")));
+        addDetailedRound(program, QStringLiteral("Ann"), QStringLiteral("Pine Hills"), 80, {2026, 4, 1});
+        program.startUp();
+        roster = program.windows.show(QStringLiteral("frmGolfer"));
+        roster->findChild<QComboBox *>(QStringLiteral("cboAddGolfer"))->setCurrentIndex(1);
+        QTest::mouseClick(roster->findChild<QAbstractButton *>(QStringLiteral("cmdRoundDetails")), Qt::LeftButton);
+        window = program.windows.loaded(QStringLiteral("frmRoundDetails"));
+        rounds = window->findChild<QTableWidget *>(QStringLiteral("grdRounds"));
+    }
+
+    QStringList column(int which) const
+    {
+        QStringList texts;
+        for (int row = 0; row < rounds->rowCount(); ++row) {
+            texts.append(which == Counted ? (rounds->item(row, which)->checkState() == Qt::Checked ? "yes" : "no")
+                                          : rounds->item(row, which)->text());
+        }
+        return texts;
+    }
+
+    void save() { QTest::mouseClick(window->findChild<QAbstractButton *>(QStringLiteral("cmdSave")), Qt::LeftButton); }
+
+    // Every stored detail as "record_no tee played_on pcc".
+    QStringList stored() const
+    {
+        SQLite::Database book(program.context.databasePath().toStdString());
+        SQLite::Statement rows(book, "SELECT record_no, tee, played_on, pcc FROM round_details ORDER BY record_no");
+        QStringList details;
+        while (rows.executeStep()) {
+            details.append(
+                QStringLiteral("%1 %2 %3 %4")
+                    .arg(rows.getColumn(0).getInt64())
+                    .arg(QString::fromUtf8(rows.getColumn(1).getText()), QString::fromUtf8(rows.getColumn(2).getText()))
+                    .arg(rows.getColumn(3).getInt()));
+        }
+        return details;
+    }
+};
+
+} // namespace
+
+// Filling in the tee and day of rounds saved before rounds had them.
+class RoundDetailsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundsWithoutDetailsAreListedWithTheirDaysRead()
+    {
+        FillIn fill;
+        QVERIFY(fill.window->isVisible());
+        QVERIFY(!fill.roster->isVisible());
+        QCOMPARE(fill.column(StoredDate), (QStringList {"5/1/2026", "2026-05-08", "sometime"}));
+        QCOMPARE(fill.column(PlayedOn), (QStringList {"2026-05-01", "2026-05-08", ""}));
+        QCOMPARE(fill.column(Tee), (QStringList {"White", "White", "White"}));
+        QCOMPARE(fill.column(Counted), (QStringList {"yes", "yes", "no"}));
+        QCOMPARE(fill.window->findChild<QLabel *>(QStringLiteral("lblGolfer"))->text(),
+                 QStringLiteral("Rounds of Ann saved without a tee and date: 3"));
+    }
+
+    void countedRoundsAreStoredAndTheRestLeftOut()
+    {
+        FillIn fill;
+        fill.rounds->item(1, Tee)->setText(QStringLiteral("blue"));
+        fill.save();
+        QVERIFY(fill.program.messages.shown.isEmpty());
+        QCOMPARE(fill.stored(), (QStringList {"1 white 2026-05-01 0", "2 blue 2026-05-08 0", "5 white 2026-04-01 0"}));
+        QCOMPARE(fill.column(StoredDate), QStringList {"sometime"});
+        QCOMPARE(fill.window->findChild<QLabel *>(QStringLiteral("lblOutcome"))->text(),
+                 QStringLiteral("2 rounds filled in; 1 left out."));
+
+        // The last one given a day by hand, in the locale's short form.
+        fill.rounds->item(0, PlayedOn)->setText(QStringLiteral("6/3/26"));
+        fill.rounds->item(0, Counted)->setCheckState(Qt::Checked);
+        fill.save();
+        QCOMPARE(fill.stored().at(2), QStringLiteral("3 white 2026-06-03 0"));
+        QCOMPARE(fill.rounds->rowCount(), 0);
+    }
+
+    void aWrongRowSavesNothing_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no such day") << int(PlayedOn) << "2026-02-30"
+                                     << "needs a real day played";
+        QTest::newRow("no day") << int(PlayedOn) << ""
+                                << "needs a real day played";
+        QTest::newRow("no such tee") << int(Tee) << "Green"
+                                     << "needs a tee: Blue, White or Red.";
+    }
+    void aWrongRowSavesNothing()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        FillIn fill;
+        const QStringList before = fill.stored();
+        fill.rounds->item(1, column)->setText(typed);
+        fill.save();
+        QCOMPARE(fill.program.messages.titles(), QStringList {"Round Details"});
+        QVERIFY2(fill.program.messages.shown[0].text.contains(told), qPrintable(fill.program.messages.shown[0].text));
+        QVERIFY(
+            fill.program.messages.shown[0].text.startsWith(QLatin1String("The round of \"2026-05-08\" at Pine Hills")));
+        QCOMPARE(fill.stored(), before);
+        QCOMPARE(fill.rounds->currentRow(), 1);
+        QCOMPARE(fill.rounds->rowCount(), 3);
+    }
+
+    void backReturnsToTheRoster()
+    {
+        FillIn fill;
+        QTest::mouseClick(fill.window->findChild<QAbstractButton *>(QStringLiteral("cmdBack")), Qt::LeftButton);
+        QVERIFY(!fill.window->isVisible());
+        QVERIFY(fill.roster->isVisible());
+    }
+};
+
+QTEST_MAIN(RoundDetailsTest)
+#include "tst_round_details.moc"
