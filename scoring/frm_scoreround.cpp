@@ -11,6 +11,8 @@
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
 #include "core/rules/round_totals.h"
+#include "printing/card_page.h"
+#include "printing/print_actions.h"
 #include "scoring/round_totals.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
@@ -43,6 +45,10 @@ frmScoreround::frmScoreround(AppContext &context)
                          QStringLiteral(" Save this round of Golf Information ")))
     , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
                          QStringLiteral(" Back to the Main Menu ")))
+    , cmdPrint(makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Pri&nt…"),
+                          QStringLiteral(" Print this score card ")))
+    , cmdPdf(makeButton(this, QStringLiteral("cmdPdf"), QStringLiteral("Save as P&DF…"),
+                        QStringLiteral(" Save this score card as a PDF file ")))
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Enter Score for a Course"));
@@ -69,6 +75,8 @@ frmScoreround::frmScoreround(AppContext &context)
     connect(cmdSave, &QPushButton::clicked, this, &frmScoreround::cmdSave_Click);
     connect(cmdViewPR, &QPushButton::clicked, this, &frmScoreround::cmdViewPR_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmScoreround::cmdExit_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmScoreround::cmdPrint_Click);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmScoreround::cmdPdf_Click);
 }
 
 frmScoreround::~frmScoreround() = default;
@@ -89,7 +97,7 @@ void frmScoreround::buildLayout()
     choices->addWidget(txtDate);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {static_cast<QPushButton *>(cmdNine), cmdViewPR, cmdSave, cmdExit}) {
+    for (QPushButton *button : {static_cast<QPushButton *>(cmdNine), cmdViewPR, cmdSave, cmdExit, cmdPrint, cmdPdf}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -314,6 +322,28 @@ void frmScoreround::cmdViewPR_Click()
 void frmScoreround::cmdExit_Click()
 {
     returnToMainMenu();
+}
+
+Round frmScoreround::enteredRound() const
+{
+    QStringList record = m_context.state.round_record;
+    storeShownNine(record);
+    record[round_layout::Date] = txtDate->text();
+    return Round::fromRecord(record);
+}
+
+void frmScoreround::cmdPrint_Click()
+{
+    printPage(this, m_context, cardPage(enteredRound()));
+}
+
+void frmScoreround::cmdPdf_Click()
+{
+    const Round round = enteredRound();
+    savePageAsPdf(this, m_context, cardPage(round),
+                  QStringLiteral("Score card %1 %2.pdf")
+                      .arg(round.golfer.trimmed(), round.date)
+                      .replace(QLatin1Char('/'), QLatin1Char('-')));
 }
 
 void frmScoreround::leaveByFrame()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/round.h"
 #include "ui/form_window.h"
 
 #include <memory>
@@ -31,6 +32,8 @@ public:
     void cmdSave_Click();
     void cmdViewPR_Click();
     void cmdExit_Click();
+    void cmdPrint_Click();
+    void cmdPdf_Click();
     void add_score();
 
     bool backNineShown() const;
@@ -47,6 +50,8 @@ private:
     void copyCourseParsInto(QStringList &record) const;
     void storeShownNine(QStringList &record) const;
     bool refuse(const QString &title, const QString &text);
+    // The card as entered so far, both nines, for printing.
+    Round enteredRound() const;
 
     PictureBox *imgAd1;
     PictureBox *imgAd2;
@@ -59,6 +64,8 @@ private:
     QPushButton *cmdViewPR;
     QPushButton *cmdSave;
     QPushButton *cmdExit;
+    QPushButton *cmdPrint;
+    QPushButton *cmdPdf;
     QPushButton *cmdHelp;
     std::unique_ptr<DataControl> datgolf;
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+class BackupMenu;
 class DataControl;
 class PictureBox;
 class QGroupBox;
@@ -36,6 +37,7 @@ public:
     void cmdStatInfo_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
+    void cmdTrends_Click();
 
 protected:
     void leaveByFrame() override;
@@ -44,6 +46,7 @@ private:
     QToolButton *makeMenuButton(const QString &name, const QString &caption, const QString &tip);
     bool openScorebook();
     void openWindowFromMenu(const QString &name);
+    void reopenScorebook();
 
     QToolButton *cmdGolferInfo;
     QToolButton *cmdCourseInfo;
@@ -51,7 +54,9 @@ private:
     QToolButton *cmdStatInfo;
     QToolButton *cmdAbout;
     QToolButton *cmdExit;
+    QToolButton *cmdTrends;
     QPushButton *cmdHelp;
+    BackupMenu *m_backupMenu;
     QGroupBox *Frame1;
     std::array<QRadioButton *, 2> Option1 {};
     PictureBox *Image1;

@@ -9,6 +9,7 @@
 #include "history/frm_view_pr.h"
 #include "scoring/frm_scoreround.h"
 #include "stats/frm_stats.h"
+#include "trends/frm_trends.h"
 
 void registerWindows(WindowRegistry &windows, AppContext &context)
 {
@@ -19,4 +20,5 @@ void registerWindows(WindowRegistry &windows, AppContext &context)
     windows.addWindow(QStringLiteral("frmViewPR"), [&context] { return new frmViewPR(context); });
     windows.addWindow(QStringLiteral("frmCourse"), [&context] { return new frmCourse(context); });
     windows.addWindow(QStringLiteral("frmNewCourse"), [&context] { return new frmNewCourse(context); });
+    windows.addWindow(QStringLiteral("frmTrends"), [&context] { return new frmTrends(context); });
 }
