@@ -78,7 +78,6 @@ frmTrends::frmTrends(AppContext &context)
     grdFigures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdFigures->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdFigures->verticalHeader()->setVisible(false);
-    grdFigures->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdFigures->setMinimumWidth(460);
 
     auto *choices = new QHBoxLayout;
@@ -186,6 +185,10 @@ void frmTrends::computeTrends()
 
 void frmTrends::fillTable()
 {
+    // Filled with the updates held and sized once at the end: sizing the
+    // columns on every cell makes a few hundred rounds take seconds.
+    grdFigures->setUpdatesEnabled(false);
+    grdFigures->clearContents();
     grdFigures->setRowCount(int(m_trends.dated.size() + m_trends.undated.size()));
     int row = 0;
     const auto fillRow = [this, &row](const trends::RoundFigures &round, const trends::Figures &averages) {
@@ -208,6 +211,8 @@ void frmTrends::fillTable()
     for (const trends::RoundFigures &undated : m_trends.undated) {
         fillRow(undated, {});
     }
+    grdFigures->resizeColumnsToContents();
+    grdFigures->setUpdatesEnabled(true);
 }
 
 void frmTrends::cmdDone_Click()
