@@ -78,6 +78,17 @@ ParsedArguments parseImport(Invocation invocation, const QStringList &arguments)
     return {invocation, {}};
 }
 
+// OUT.mdb
+ParsedArguments parseBackup(Invocation invocation, const QStringList &arguments)
+{
+    invocation.command = Command::Backup;
+    if (arguments.size() != 1 || arguments[0].startsWith(QLatin1String("--"))) {
+        return refused(QStringLiteral("backup needs the file to write the copy to."));
+    }
+    invocation.backupPath = arguments[0];
+    return {invocation, {}};
+}
+
 } // namespace
 
 ParsedArguments parseArguments(const QStringList &arguments)
@@ -111,6 +122,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
     if (command == QLatin1String("import")) {
         return parseImport(invocation, rest);
     }
+    if (command == QLatin1String("backup")) {
+        return parseBackup(invocation, rest);
+    }
     return refused(QStringLiteral("Unknown command \"%1\".").arg(command));
 }
 
@@ -119,11 +133,13 @@ QString usageText()
     return QStringLiteral("Usage: teebook-cli [--scorebook FILE] index GOLFER [--as-of YYYY-MM-DD] [--json]\n"
                           "       teebook-cli [--scorebook FILE] export rounds|courses|golfers OUT.csv\n"
                           "       teebook-cli [--scorebook FILE] import IN.csv [--yes]\n"
+                          "       teebook-cli [--scorebook FILE] backup OUT.mdb\n"
                           "\n"
                           "  index    the golfer's Handicap Index and the rounds it is made of\n"
                           "  export   writes every round, course or golfer as CSV\n"
                           "  import   counts the new, identical and conflicting records of a CSV file;\n"
                           "           with --yes stores the new ones (nothing stored is ever changed)\n"
+                          "  backup   copies the scorebook, safely while it is in use (never over a file)\n"
                           "\n"
                           "  --scorebook FILE  the scorebook (teedat2000.mdb beside the program by default)\n"
                           "  --yes             import: store the new records\n"

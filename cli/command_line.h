@@ -15,7 +15,8 @@ enum class Command
     Help,
     Index,
     Export,
-    Import
+    Import,
+    Backup
 };
 
 struct IndexRequest
@@ -44,6 +45,7 @@ struct Invocation
     IndexRequest index;
     ExportRequest exportRequest;
     ImportRequest importRequest;
+    QString backupPath; // backup: the copy to write
 };
 
 struct ParsedArguments

@@ -1,3 +1,4 @@
+#include "cli/backup_command.h"
 #include "cli/command_line.h"
 #include "cli/default_scorebook.h"
 #include "cli/exchange_commands.h"
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
         return cli::runExport(scorebook, invocation.exportRequest, output, errors);
     case cli::Command::Import:
         return cli::runImport(scorebook, invocation.importRequest, output, errors);
+    case cli::Command::Backup:
+        return cli::runBackup(scorebook, invocation.backupPath, output, errors);
     }
     return 2;
 }

@@ -6,6 +6,7 @@
 #include "core/records/course_layout.h"
 #include "core/records/text_rules.h"
 #include "ui/app_context.h"
+#include "ui/exchange_flow.h"
 #include "ui/form_controls.h"
 #include "ui/list_loaders.h"
 #include "ui/navigator.h"
@@ -30,6 +31,10 @@ frmCourse::frmCourse(AppContext &context)
                                   QStringLiteral(" Enter a New Course or Edit an Existing Course ")))
     , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
                          QStringLiteral(" Back to the Main Menu ")))
+    , cmdExport(makeButton(this, QStringLiteral("cmdExport"), QStringLiteral("E&xport Courses…"),
+                           QStringLiteral(" Write every course to a CSV file ")))
+    , cmdImport(makeButton(this, QStringLiteral("cmdImport"), QStringLiteral("&Import…"),
+                           QStringLiteral(" Add the new courses, golfers or rounds of a CSV file ")))
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Enter New or Update Selected Course Information"));
@@ -45,6 +50,8 @@ frmCourse::frmCourse(AppContext &context)
     buttons->addWidget(cmdNine);
     buttons->addWidget(cmdNewCourseInfo);
     buttons->addWidget(cmdExit);
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdImport);
     buttons->addStretch();
     buttons->addWidget(cmdHelp);
 
@@ -58,12 +65,16 @@ frmCourse::frmCourse(AppContext &context)
     setTabOrder(cboCourse, cmdNine);
     setTabOrder(cmdNine, cmdNewCourseInfo);
     setTabOrder(cmdNewCourseInfo, cmdExit);
-    setTabOrder(cmdExit, cmdHelp);
+    setTabOrder(cmdExit, cmdExport);
+    setTabOrder(cmdExport, cmdImport);
+    setTabOrder(cmdImport, cmdHelp);
 
     connect(cboCourse, &QComboBox::activated, this, &frmCourse::cboCourse_Click);
     connect(cmdNine, &QPushButton::clicked, this, &frmCourse::cmdNine_Click);
     connect(cmdNewCourseInfo, &QPushButton::clicked, this, &frmCourse::cmdNewCourseInfo_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCourse::cmdExit_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmCourse::cmdExport_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmCourse::cmdImport_Click);
 }
 
 void frmCourse::Form_Load()
@@ -129,6 +140,19 @@ void frmCourse::cmdNewCourseInfo_Click()
 void frmCourse::cmdExit_Click()
 {
     returnToMainMenu();
+}
+
+void frmCourse::cmdExport_Click()
+{
+    exportRecords(this, m_context, exchange::Kind::Courses);
+}
+
+void frmCourse::cmdImport_Click()
+{
+    if (importRecords(this, m_context)) {
+        // The pick-list was refilled with the imported courses: nothing is chosen.
+        Form_Activate();
+    }
 }
 
 void frmCourse::leaveByFrame()

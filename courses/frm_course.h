@@ -26,6 +26,8 @@ public:
     void cmdNine_Click();
     void cmdNewCourseInfo_Click();
     void cmdExit_Click();
+    void cmdExport_Click();
+    void cmdImport_Click();
 
 protected:
     void leaveByFrame() override;
@@ -41,5 +43,7 @@ private:
     NineSwitch *cmdNine;
     QPushButton *cmdNewCourseInfo;
     QPushButton *cmdExit;
+    QPushButton *cmdExport;
+    QPushButton *cmdImport;
     QPushButton *cmdHelp;
 };

@@ -4,8 +4,11 @@
 #include "core/scorebook/datgolf.h"
 #include "history/rounds_table_model.h"
 #include "ui/app_context.h"
+#include "ui/exchange_flow.h"
+#include "ui/form_controls.h"
 #include "ui/navigator.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,6 +31,8 @@ constexpr int tableColumn(int gridColumn)
 
 constexpr int FirstHiddenParColumn = 26;
 
+const QString EveryGolfer = QStringLiteral("All Golfers");
+
 QFrame *makeLine(QWidget *parent)
 {
     auto *line = new QFrame(parent);
@@ -43,6 +48,9 @@ frmViewPR::frmViewPR(AppContext &context)
     : FormWindow(context, QStringLiteral("frmViewPR"))
     , lblViewPR(new QLabel(QStringLiteral("View Prior Rounds"), this))
     , Grid1(new QTableView(this))
+    , cboExportGolfer(new QComboBox(this))
+    , cmdExport(makeButton(this, QStringLiteral("cmdExport"), QStringLiteral("&Export…"),
+                           QStringLiteral(" Write the rounds of the golfer chosen beside, or all, to a CSV file ")))
     , cmdDone(new QPushButton(QStringLiteral("&Done"), this))
 {
     setWindowTitle(QStringLiteral(" Prior Round Played"));
@@ -74,7 +82,13 @@ frmViewPR::frmViewPR(AppContext &context)
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     connect(cmdDone, &QPushButton::clicked, this, &frmViewPR::cmdDone_Click);
 
+    cboExportGolfer->setObjectName(QStringLiteral("cboExportGolfer"));
+    cboExportGolfer->setAccessibleName(QStringLiteral("Rounds to export"));
+    connect(cmdExport, &QPushButton::clicked, this, &frmViewPR::cmdExport_Click);
+
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cboExportGolfer);
+    buttons->addWidget(cmdExport);
     buttons->addStretch();
     buttons->addWidget(cmdDone);
 
@@ -91,6 +105,12 @@ frmViewPR::~frmViewPR() = default;
 
 void frmViewPR::Form_Load()
 {
+    cboExportGolfer->addItem(EveryGolfer);
+    for (const QString &golfer : m_context.pickLists.golfers()->stringList()) {
+        if (cboExportGolfer->findText(golfer) < 0) {
+            cboExportGolfer->addItem(golfer);
+        }
+    }
     datgolf = std::make_unique<DataControl>();
     datgolf->setDatabaseName(m_context.databasePath());
     datgolf->setRecordSource(QStringLiteral("rounds"));
@@ -187,6 +207,12 @@ int frmViewPR::columnWidth(int gridColumn) const
 void frmViewPR::cmdDone_Click()
 {
     m_context.windows->unload(objectName());
+}
+
+void frmViewPR::cmdExport_Click()
+{
+    const QString golfer = cboExportGolfer->currentIndex() > 0 ? cboExportGolfer->currentText() : QString();
+    exportRecords(this, m_context, exchange::Kind::Rounds, golfer);
 }
 
 void frmViewPR::leaveByFrame()

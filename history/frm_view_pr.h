@@ -5,6 +5,7 @@
 #include <memory>
 
 class DataControl;
+class QComboBox;
 class QLabel;
 class QTableView;
 class RoundsTableModel;
@@ -21,6 +22,7 @@ public:
 
     void Form_Load() override;
     void cmdDone_Click();
+    void cmdExport_Click();
 
     // The grid's columns: 0 is the fixed column, 1.. the table's columns in stored order.
     QString headerText(int gridColumn) const;
@@ -35,6 +37,8 @@ private:
 
     QLabel *lblViewPR;
     QTableView *Grid1;
+    QComboBox *cboExportGolfer;
+    QPushButton *cmdExport;
     QPushButton *cmdDone;
     std::unique_ptr<DataControl> datgolf;
     RoundsTableModel *m_model = nullptr;

@@ -14,6 +14,9 @@
 #include "core/scorebook/datgolf.h"
 #include "scoring/card_handicap.h"
 #include "scoring/round_details_row.h"
+#include "core/rules/round_totals.h"
+#include "printing/card_page.h"
+#include "printing/print_actions.h"
 #include "scoring/round_totals.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
@@ -48,6 +51,10 @@ frmScoreround::frmScoreround(AppContext &context)
                          QStringLiteral(" Save this round of Golf Information ")))
     , cmdExit(makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Main Menu"),
                          QStringLiteral(" Back to the Main Menu ")))
+    , cmdPrint(makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Pri&nt…"),
+                          QStringLiteral(" Print this score card ")))
+    , cmdPdf(makeButton(this, QStringLiteral("cmdPdf"), QStringLiteral("Save as P&DF…"),
+                        QStringLiteral(" Save this score card as a PDF file ")))
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Enter Score for a Course"));
@@ -75,6 +82,8 @@ frmScoreround::frmScoreround(AppContext &context)
     connect(cmdViewPR, &QPushButton::clicked, this, &frmScoreround::cmdViewPR_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmScoreround::cmdExit_Click);
     connect(fraRoundDetails, &RoundDetailsRow::teeChanged, this, &frmScoreround::showCourseHandicap);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmScoreround::cmdPrint_Click);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmScoreround::cmdPdf_Click);
 }
 
 frmScoreround::~frmScoreround() = default;
@@ -95,7 +104,7 @@ void frmScoreround::buildLayout()
     choices->addWidget(txtDate);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {static_cast<QPushButton *>(cmdNine), cmdViewPR, cmdSave, cmdExit}) {
+    for (QPushButton *button : {static_cast<QPushButton *>(cmdNine), cmdViewPR, cmdSave, cmdExit, cmdPrint, cmdPdf}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -380,6 +389,28 @@ void frmScoreround::cmdViewPR_Click()
 void frmScoreround::cmdExit_Click()
 {
     returnToMainMenu();
+}
+
+Round frmScoreround::enteredRound() const
+{
+    QStringList record = m_context.state.round_record;
+    storeShownNine(record);
+    record[round_layout::Date] = txtDate->text();
+    return Round::fromRecord(record);
+}
+
+void frmScoreround::cmdPrint_Click()
+{
+    printPage(this, m_context, cardPage(enteredRound()));
+}
+
+void frmScoreround::cmdPdf_Click()
+{
+    const Round round = enteredRound();
+    savePageAsPdf(this, m_context, cardPage(round),
+                  QStringLiteral("Score card %1 %2.pdf")
+                      .arg(round.golfer.trimmed(), round.date)
+                      .replace(QLatin1Char('/'), QLatin1Char('-')));
 }
 
 void frmScoreround::leaveByFrame()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/round.h"
 #include "ui/form_window.h"
 
 #include <QDate>
@@ -36,6 +37,8 @@ public:
     void cmdSave_Click();
     void cmdViewPR_Click();
     void cmdExit_Click();
+    void cmdPrint_Click();
+    void cmdPdf_Click();
     void add_score();
 
     bool backNineShown() const;
@@ -57,6 +60,8 @@ private:
     qint64 appendRound(const QStringList &record);
     void storeDetails(qint64 recordNo, const QDate &day);
     void showCourseHandicap();
+    // The card as entered so far, both nines, for printing.
+    Round enteredRound() const;
 
     PictureBox *imgAd1;
     PictureBox *imgAd2;
@@ -70,6 +75,8 @@ private:
     QPushButton *cmdViewPR;
     QPushButton *cmdSave;
     QPushButton *cmdExit;
+    QPushButton *cmdPrint;
+    QPushButton *cmdPdf;
     QPushButton *cmdHelp;
     std::unique_ptr<DataControl> datgolf;
     std::unique_ptr<CardHandicap> m_handicap;

@@ -3,6 +3,7 @@
 #include "ui/app_context.h"
 #include "ui/picture_box.h"
 #include "ui/wait_cursor.h"
+#include "shell/backup_menu.h"
 #include "shell/window_registry.h"
 #include "core/records/course_cache.h"
 #include "core/scorebook/database_error.h"
@@ -10,6 +11,7 @@
 #include "ui/list_loaders.h"
 #include "core/scorebook/scorebook_file.h"
 #include "core/scorebook/scorebook_layout.h"
+#include "ui/scorebook_lists.h"
 
 #include <QDate>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -80,7 +83,10 @@ frmMain::frmMain(AppContext &context)
     , cmdExit(makeMenuButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QStringLiteral(" See you later! ")))
     , cmdHandicap(makeMenuButton(QStringLiteral("cmdHandicap"), QStringLiteral("&Handicap"),
                                  QStringLiteral(" Your Handicap Index and how it was worked out ")))
+    , cmdTrends(makeMenuButton(QStringLiteral("cmdTrends"), QStringLiteral("&Trends"),
+                               QStringLiteral(" See how your scores, putts and handicap go over time ")))
     , cmdHelp(makeHelpButton())
+    , m_backupMenu(new BackupMenu(context, this, [this] { reopenScorebook(); }))
     , Frame1(new QGroupBox(QStringLiteral("SOUND"), this))
     , Image1(new PictureBox(QStringLiteral("Image1"), QSize(160, 64), this))
 {
@@ -117,6 +123,7 @@ frmMain::frmMain(AppContext &context)
     }
     // Later buttons start a row of their own, so the first six keep their places.
     menu->addWidget(cmdHandicap, 2, 0);
+    menu->addWidget(cmdTrends, 2, 1);
 
     auto *bottomRow = new QHBoxLayout;
     bottomRow->addWidget(Frame1);
@@ -124,6 +131,7 @@ frmMain::frmMain(AppContext &context)
     bottomRow->addWidget(cmdHelp);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(m_backupMenu->bar());
     layout->setContentsMargins(20, 16, 20, 16);
     layout->addLayout(titleRow);
     layout->addSpacing(8);
@@ -138,6 +146,7 @@ frmMain::frmMain(AppContext &context)
     connect(cmdAbout, &QToolButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(cmdExit, &QToolButton::clicked, this, &frmMain::cmdExit_Click);
     connect(cmdHandicap, &QToolButton::clicked, this, &frmMain::cmdHandicap_Click);
+    connect(cmdTrends, &QToolButton::clicked, this, &frmMain::cmdTrends_Click);
 }
 
 frmMain::~frmMain() = default;
@@ -168,6 +177,8 @@ void frmMain::Form_Load()
         button->setIcon(m_context.ImageList1.picture(number));
         button->setVisible(true);
     }
+    cmdTrends->setIcon(m_context.ImageList1.picture(5));
+    cmdTrends->setVisible(true);
     showHelpPicture();
     Image1->setPicture(m_context.ImageList1.picture(8));
     Image1->setVisible(true);
@@ -325,6 +336,28 @@ void frmMain::cmdExit_Click()
 void frmMain::cmdHandicap_Click()
 {
     openWindowFromMenu(QStringLiteral("frmHandicap"));
+}
+
+void frmMain::cmdTrends_Click()
+{
+    openWindowFromMenu(QStringLiteral("frmTrends"));
+}
+
+void frmMain::reopenScorebook()
+{
+    // A backup from before the later parts of the layout gets them, as on start-up.
+    const scorebook::LayoutResult layout = scorebook::bringUpToDate(m_context.databasePath(), QDate::currentDate());
+    if (layout.outcome == scorebook::LayoutOutcome::Failed) {
+        qWarning("The scorebook's layout was left as it was: %s", qUtf8Printable(layout.problem));
+    }
+    try {
+        reloadScorebookLists(m_context);
+    } catch (const DatabaseError &error) {
+        m_context.messages->show(this,
+                                 {QStringLiteral(" Varnholt"),
+                                  QStringLiteral("The scorebook could not be read.\n%1").arg(error.message()),
+                                  MessageButtons::Ok, MessageIcon::Critical});
+    }
 }
 
 void frmMain::leaveByFrame()

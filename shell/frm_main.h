@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+class BackupMenu;
 class DataControl;
 class PictureBox;
 class QGroupBox;
@@ -37,6 +38,7 @@ public:
     void cmdAbout_Click();
     void cmdExit_Click();
     void cmdHandicap_Click();
+    void cmdTrends_Click();
 
 protected:
     void leaveByFrame() override;
@@ -45,6 +47,7 @@ private:
     QToolButton *makeMenuButton(const QString &name, const QString &caption, const QString &tip);
     bool openScorebook();
     void openWindowFromMenu(const QString &name);
+    void reopenScorebook();
 
     QToolButton *cmdGolferInfo;
     QToolButton *cmdCourseInfo;
@@ -53,7 +56,9 @@ private:
     QToolButton *cmdAbout;
     QToolButton *cmdExit;
     QToolButton *cmdHandicap;
+    QToolButton *cmdTrends;
     QPushButton *cmdHelp;
+    BackupMenu *m_backupMenu;
     QGroupBox *Frame1;
     std::array<QRadioButton *, 2> Option1 {};
     PictureBox *Image1;

@@ -17,6 +17,8 @@ TeebookProgram::TeebookProgram(const program_paths::ProgramPlaces &places, std::
     m_context.launcher = &m_launcher;
     m_context.beeper = &m_beeper;
     m_context.clock = &m_clock;
+    m_context.files = &m_files;
+    m_context.printPreview = &m_printPreview;
     m_context.makeSoundDevice = [] { return std::make_unique<WaveSoundDevice>(); };
     m_context.windows = m_windows.get();
     registerWindows(*m_windows, m_context);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/app_context.h"
+#include "printing/qt_print_preview.h"
 #include "ui/system_seams.h"
 
 #include <memory>
@@ -25,6 +26,8 @@ private:
     DetachedLauncher m_launcher;
     SystemBeeper m_beeper;
     SystemClock m_clock;
+    QtFileChooser m_files;
+    QtPrintPreview m_printPreview;
     AppContext m_context;
     std::unique_ptr<WindowRegistry> m_windows;
 };

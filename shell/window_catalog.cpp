@@ -11,6 +11,7 @@
 #include "shell/window_registry.h"
 #include "stats/frm_stats.h"
 #include "ui/app_context.h"
+#include "trends/frm_trends.h"
 
 void registerWindows(WindowRegistry &windows, AppContext &context)
 {
@@ -23,4 +24,5 @@ void registerWindows(WindowRegistry &windows, AppContext &context)
     windows.addWindow(QStringLiteral("frmNewCourse"), [&context] { return new frmNewCourse(context); });
     windows.addWindow(QStringLiteral("frmHandicap"), [&context] { return new frmHandicap(context); });
     windows.addWindow(QStringLiteral("frmRoundDetails"), [&context] { return new frmRoundDetails(context); });
+    windows.addWindow(QStringLiteral("frmTrends"), [&context] { return new frmTrends(context); });
 }

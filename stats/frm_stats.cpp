@@ -4,6 +4,8 @@
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
 #include "core/scorebook/round_reading.h"
+#include "printing/print_actions.h"
+#include "printing/stats_page.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
 #include "ui/list_loaders.h"
@@ -83,6 +85,12 @@ frmStats::frmStats(AppContext &context)
                                    QStringLiteral(" Click Here to Calculate your latest Stats ")))
     , cmdPutting(makeButton(this, QStringLiteral("cmdPutting"), QStringLiteral("&Putting"),
                             QStringLiteral(" Click here to see your putting  or stroke stats ")))
+    , cmdTrends(makeButton(this, QStringLiteral("cmdTrends"), QStringLiteral("&Trends"),
+                           QStringLiteral(" See this golfer's scores, putts and handicap over time ")))
+    , cmdPrint(makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Pri&nt…"),
+                          QStringLiteral(" Print these statistics ")))
+    , cmdPdf(makeButton(this, QStringLiteral("cmdPdf"), QStringLiteral("Save as P&DF…"),
+                        QStringLiteral(" Save these statistics as a PDF file ")))
     , cmdMainMenu(makeButton(this, QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu"),
                              QStringLiteral(" I want to go back to the Main Menu ")))
     , cmdHelp(makeHelpButton())
@@ -120,6 +128,9 @@ frmStats::frmStats(AppContext &context)
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculateStats);
     buttons->addWidget(cmdPutting);
+    buttons->addWidget(cmdTrends);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdPdf);
     buttons->addWidget(cmdMainMenu);
     buttons->addStretch();
     buttons->addWidget(cmdHelp);
@@ -136,7 +147,10 @@ frmStats::frmStats(AppContext &context)
     setTabOrder(cboPlayer, cboCourse);
     setTabOrder(cboCourse, cmdCalculateStats);
     setTabOrder(cmdCalculateStats, cmdPutting);
-    setTabOrder(cmdPutting, cmdMainMenu);
+    setTabOrder(cmdPutting, cmdTrends);
+    setTabOrder(cmdTrends, cmdPrint);
+    setTabOrder(cmdPrint, cmdPdf);
+    setTabOrder(cmdPdf, cmdMainMenu);
     setTabOrder(cmdMainMenu, cmdHelp);
     describeFigures(QStringLiteral("strokes"));
 
@@ -145,6 +159,9 @@ frmStats::frmStats(AppContext &context)
     connect(cmdCalculateStats, &QPushButton::clicked, this, &frmStats::cmdCalculateStats_Click);
     connect(cmdPutting, &QPushButton::clicked, this, &frmStats::cmdPutting_Click);
     connect(cmdMainMenu, &QPushButton::clicked, this, &frmStats::cmdMainMenu_Click);
+    connect(cmdTrends, &QPushButton::clicked, this, &frmStats::cmdTrends_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmStats::cmdPrint_Click);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmStats::cmdPdf_Click);
 }
 
 frmStats::~frmStats() = default;
@@ -228,6 +245,8 @@ void frmStats::cboPlayer_Click()
 void frmStats::cmdCalculateStats_Click()
 {
     m_stats = Stats();
+    m_statsGolfer.clear();
+    m_statsCourse.clear();
     const QString course = cboCourse->currentText();
     const QString golfer = cboPlayer->currentText();
     if (course == QLatin1String("Select Course") || course.isEmpty()) {
@@ -242,6 +261,8 @@ void frmStats::cmdCalculateStats_Click()
                 tell(QStringLiteral("No Recorded Rounds"), QStringLiteral("There are no Rounds to compute"));
             } else {
                 m_stats = computeStats(readRoundsPlayedBy(*datgolf, golfer, course));
+                m_statsGolfer = golfer;
+                m_statsCourse = course;
             }
         } catch (const DatabaseError &error) {
             // Left enabled, so the same choice can be computed again once the scorebook answers.
@@ -274,6 +295,43 @@ void frmStats::cmdPutting_Click()
 void frmStats::cmdMainMenu_Click()
 {
     returnToMainMenu();
+}
+
+void frmStats::cmdTrends_Click()
+{
+    const QString golfer = cboPlayer->currentText();
+    if (golfer.isEmpty() || golfer.trimmed() == QLatin1String("Select Golfer")) {
+        tell(QStringLiteral("No Golfer Selected"), QStringLiteral("You must select a Golfer for trends."));
+        return;
+    }
+    if (FormWindow *trends = m_context.windows->show(QStringLiteral("frmTrends"))) {
+        QMetaObject::invokeMethod(trends, "showGolfer", Q_ARG(QString, golfer));
+    }
+}
+
+bool frmStats::statsComputed()
+{
+    if (m_statsGolfer.isEmpty()) {
+        tell(QStringLiteral("No Stats Calculated"),
+             QStringLiteral("Calculate the stats of a golfer on a course first."));
+        return false;
+    }
+    return true;
+}
+
+void frmStats::cmdPrint_Click()
+{
+    if (statsComputed()) {
+        printPage(this, m_context, statsPage(m_statsGolfer, m_statsCourse, m_stats));
+    }
+}
+
+void frmStats::cmdPdf_Click()
+{
+    if (statsComputed()) {
+        savePageAsPdf(this, m_context, statsPage(m_statsGolfer, m_statsCourse, m_stats),
+                      QStringLiteral("Statistics %1 %2.pdf").arg(m_statsGolfer.trimmed(), m_statsCourse.trimmed()));
+    }
 }
 
 void frmStats::leaveByFrame()

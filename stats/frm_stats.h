@@ -31,6 +31,9 @@ public:
     void cmdCalculateStats_Click();
     void cmdPutting_Click();
     void cmdMainMenu_Click();
+    void cmdTrends_Click();
+    void cmdPrint_Click();
+    void cmdPdf_Click();
 
     void show_stroke_labels();
     void show_putting_labels();
@@ -46,6 +49,7 @@ private:
     void showRecap(const std::array<int, 7> &recap);
     void describeFigures(const QString &measure);
     void tell(const QString &title, const QString &text);
+    bool statsComputed();
 
     std::unique_ptr<DataControl> datgolf;
     QLabel *lblPlayerStats;
@@ -76,6 +80,11 @@ private:
     QPushButton *cmdPutting;
     bool m_puttingShown = false; // which view the putting switch shows
     Stats m_stats; // the figures of the last computation
+    QString m_statsGolfer; // whose and where, once computed
+    QString m_statsCourse;
+    QPushButton *cmdTrends;
+    QPushButton *cmdPrint;
+    QPushButton *cmdPdf;
     QPushButton *cmdMainMenu;
     QPushButton *cmdHelp;
 };

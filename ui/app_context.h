@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/records/shared_state.h"
+#include "paths/program_paths.h"
 #include "ui/image_list.h"
 #include "ui/seams.h"
 #include "ui/pick_lists.h"
-#include "core/records/shared_state.h"
-#include "paths/program_paths.h"
 
 #include <QString>
 
@@ -24,6 +24,8 @@ struct AppContext
     ProgramLauncher *launcher = nullptr;
     Beeper *beeper = nullptr;
     Clock *clock = nullptr;
+    FileChooser *files = nullptr;
+    PrintPreview *printPreview = nullptr;
     SoundDeviceFactory makeSoundDevice;
 
     // Files joined with the platform's separator: a program beside teebook, a

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class QTextDocument;
 class QWidget;
 
 // Everything that leaves the process or waits on a person goes through these
@@ -89,4 +90,26 @@ public:
     virtual ~Clock() = default;
     // Today's date in the user's short date form.
     virtual QString today() const = 0;
+};
+
+// Which file to write or read: the person chooses it; an empty text means
+// they cancelled.
+class FileChooser
+{
+public:
+    virtual ~FileChooser() = default;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                 const QString &filter)
+        = 0;
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder, const QString &filter)
+        = 0;
+};
+
+// Shows a document as it will be printed, where the person chooses a printer
+// and prints it or leaves it.
+class PrintPreview
+{
+public:
+    virtual ~PrintPreview() = default;
+    virtual void show(QWidget *parent, QTextDocument &document) = 0;
 };

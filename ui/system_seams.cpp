@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
@@ -75,4 +76,15 @@ void SystemBeeper::beep()
 QString SystemClock::today() const
 {
     return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString QtFileChooser::saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                    const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+}
+
+QString QtFileChooser::openFileName(QWidget *parent, const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }

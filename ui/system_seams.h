@@ -39,3 +39,11 @@ class SystemClock : public Clock
 public:
     QString today() const override;
 };
+
+class QtFileChooser : public FileChooser
+{
+public:
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                         const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
+};

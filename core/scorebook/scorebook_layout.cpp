@@ -1,12 +1,11 @@
 #include "core/scorebook/scorebook_layout.h"
 
 #include "core/scorebook/database_error.h"
+#include "core/scorebook/scorebook_backup.h"
 #include "core/scorebook/scorebook_connection.h"
 
-#include <QFile>
 #include <QFileInfo>
 
-#include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
@@ -57,32 +56,6 @@ const std::vector<LayoutStep> &layoutSteps()
 QString backupPath(const QString &scorebookPath, const QDate &day)
 {
     return scorebookPath + QStringLiteral(".bak-") + day.toString(QStringLiteral("yyyyMMdd"));
-}
-
-QString backUp(SQLite::Database &source, const QString &target)
-{
-    if (QFileInfo::exists(target)) {
-        return QStringLiteral("A file of that name is already there.");
-    }
-    // Written aside and moved into place, so a half-written copy never bears the backup's name.
-    const QString writing = target + QStringLiteral(".part");
-    QFile::remove(writing);
-    try {
-        SQLite::Database copy(writing.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        SQLite::Backup backup(copy, source);
-        if (backup.executeStep() != SQLITE_DONE) {
-            QFile::remove(writing);
-            return QStringLiteral("The copy could not be finished.");
-        }
-    } catch (const SQLite::Exception &e) {
-        QFile::remove(writing);
-        return plainProblem(e);
-    }
-    if (!QFile::rename(writing, target)) {
-        QFile::remove(writing);
-        return QStringLiteral("The copy could not be given its name.");
-    }
-    return {};
 }
 
 LayoutResult bringUpToDate(SQLite::Database &db, const QDate &day)

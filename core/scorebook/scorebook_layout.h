@@ -28,11 +28,6 @@ const std::vector<LayoutStep> &layoutSteps();
 // Where the copy made before a layout change on `day` goes: "<file>.bak-YYYYMMDD" beside the file.
 QString backupPath(const QString &scorebookPath, const QDate &day);
 
-// Copies the open scorebook to `target` with SQLite's online backup, so a copy
-// taken while the file is in use is still whole. Never replaces an existing
-// file. Returns an empty text on success, else what went wrong.
-QString backUp(SQLite::Database &source, const QString &target);
-
 enum class LayoutOutcome
 {
     Current, // nothing was missing

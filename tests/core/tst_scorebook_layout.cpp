@@ -1,3 +1,4 @@
+#include "core/scorebook/scorebook_backup.h"
 #include "core/scorebook/scorebook_file.h"
 #include "core/scorebook/scorebook_layout.h"
 

@@ -88,7 +88,11 @@ private Q_SLOTS:
                 names.append(button->objectName());
             }
         }
-        QCOMPARE(names.last(), QStringLiteral("cmdHandicap"));
+        const auto handicap = names.indexOf(QStringLiteral("cmdHandicap"));
+        for (const char *specified : {"cmdGolferInfo", "cmdCourseInfo", "cmdRoundInfo", "cmdStatInfo", "cmdAbout", "cmdExit"}) {
+            QVERIFY2(names.indexOf(QLatin1String(specified)) >= 0 && names.indexOf(QLatin1String(specified)) < handicap,
+                     specified);
+        }
         auto *button = main->findChild<QAbstractButton *>(QStringLiteral("cmdHandicap"));
         QCOMPARE(button->text(), QStringLiteral("&Handicap"));
         QVERIFY(!button->icon().isNull());

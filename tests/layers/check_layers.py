@@ -6,8 +6,8 @@ import re
 import sys
 
 # paths/ lies under all three programs: where each finds its files.
-LAYERS = {'paths': 0, 'core': 1, 'card': 2, 'ui': 3, 'courses': 4, 'golfers': 4, 'scoring': 4, 'stats': 4, 'history': 4, 'handicap': 4,
-          'shell': 5}
+LAYERS = {'paths': 0, 'core': 1, 'card': 2, 'ui': 3, 'printing': 3, 'courses': 4, 'golfers': 4, 'scoring': 4, 'stats': 4,
+          'history': 4, 'handicap': 4, 'trends': 4, 'shell': 5}
 WINDOW_AREAS = {name for name, rank in LAYERS.items() if rank == 4}
 # The two other programs: teebook-cli on the core alone, teeguide on its own
 # (its includes are relative to help/).

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -86,4 +87,30 @@ class FakeClock : public Clock
 public:
     QString today() const override { return date; }
     QString date = QStringLiteral("6/12/26");
+};
+
+class FakeFileChooser : public FileChooser
+{
+public:
+    QString saveFileName(QWidget *, const QString &title, const QString &suggestedPath, const QString &) override
+    {
+        asked.append(title);
+        suggested.append(suggestedPath);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString openFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        asked.append(title);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QStringList answers; // the files chosen, in order; cancelled when none left
+    QStringList asked; // the titles of the choices
+    QStringList suggested; // the paths offered for saving
+};
+
+class FakePrintPreview : public PrintPreview
+{
+public:
+    void show(QWidget *, QTextDocument &document) override { shownText.append(document.toPlainText()); }
+    QStringList shownText; // the text of each document shown
 };

@@ -20,6 +20,8 @@ TestProgram::TestProgram()
     context.launcher = &launcher;
     context.beeper = &beeper;
     context.clock = &clock;
+    context.files = &files;
+    context.printPreview = &printPreview;
     context.makeSoundDevice = [this] {
         auto device = std::make_unique<FakeSoundDevice>(&soundCommands);
         device->played = &soundsPlayed;

@@ -41,6 +41,8 @@ public:
     FakeLauncher launcher;
     FakeBeeper beeper;
     FakeClock clock;
+    FakeFileChooser files;
+    FakePrintPreview printPreview;
     QStringList soundCommands;
     QStringList soundsPlayed;
     int endRequests = 0;

@@ -1,0 +1,157 @@
+#include "core/records/round.h"
+#include "core/rules/statistics.h"
+#include "printing/card_page.h"
+#include "printing/printed_page.h"
+#include "printing/stats_page.h"
+#include "tests/support/test_program.h"
+#include "ui/form_window.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+// Printed pages read back as a person would read the paper: written as PDF
+// and turned into text again.
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    static QString pdfText(const QString &path)
+    {
+        QProcess reader;
+        reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        if (!reader.waitForFinished(30000)) {
+            return {};
+        }
+        return QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    }
+
+    static Round sampleRound()
+    {
+        Round round;
+        round.golfer = QStringLiteral("Ann <Lee> & Co");
+        round.course = QStringLiteral("Pine Hills");
+        round.date = QStringLiteral("6/12/26");
+        for (int hole = 0; hole < 18; ++hole) {
+            round.strokes.holes[hole] = QString::number(hole < 9 ? 4 : 5);
+            round.pars.holes[hole] = QStringLiteral("4");
+            round.putts.holes[hole] = QStringLiteral("2");
+        }
+        round.strokes.front = QStringLiteral("36");
+        round.strokes.back = QStringLiteral("45");
+        round.strokes.total = QStringLiteral("81");
+        round.pars.front = round.pars.back = QStringLiteral("36");
+        round.pars.total = QStringLiteral("72");
+        round.putts.front = round.putts.back = QStringLiteral("18");
+        round.putts.total = QStringLiteral("36");
+        return round;
+    }
+
+private Q_SLOTS:
+    void cardReadsBackOnEveryPaper_data()
+    {
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::newRow("A4") << QPageSize::A4;
+        QTest::newRow("Letter") << QPageSize::Letter;
+    }
+    void cardReadsBackOnEveryPaper()
+    {
+        QFETCH(QPageSize::PageSizeId, paper);
+        const QString path = m_dir.filePath(QStringLiteral("card.pdf"));
+        QCOMPARE(writePdf(cardPage(sampleRound(), QStringLiteral("white")), path, paper), QString());
+
+        const QString text = pdfText(path);
+        for (const char *expected : {"Golfer: Ann <Lee> & Co", "Course: Pine Hills", "Date: 6/12/26", "Tee: white",
+                                     "Hole 1 2 3 4 5 6 7 8 9 OUT 10 11 12 13 14 15 16 17 18 IN TOT",
+                                     "Par 4 4 4 4 4 4 4 4 4 36 4 4 4 4 4 4 4 4 4 36 72",
+                                     "Strokes 4 4 4 4 4 4 4 4 4 36 5 5 5 5 5 5 5 5 5 45 81",
+                                     "Putts 2 2 2 2 2 2 2 2 2 18 2 2 2 2 2 2 2 2 2 18 36"}) {
+            QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(QString::fromLatin1(expected) + " in " + text));
+        }
+    }
+
+    void cardWithoutTeeLeavesTheLineOut()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("untee.pdf"));
+        QCOMPARE(writePdf(cardPage(sampleRound()), path, QPageSize::A4), QString());
+        QVERIFY(!pdfText(path).contains(QLatin1String("Tee:")));
+    }
+
+    void statsPageHasEveryFigure()
+    {
+        Stats stats;
+        stats.stroke_recap = {0, 1, 3, 9, 4, 1, 0};
+        stats.putt_recap = {0, 0, 2, 14, 2, 0, 0};
+        stats.holes_in_one = 1;
+        stats.stroke_count[3] = 4;
+        stats.stroke_total[3] = 14;
+        stats.stroke_count[8] = 1;
+        stats.stroke_total[8] = 81;
+        const QString path = m_dir.filePath(QStringLiteral("stats.pdf"));
+        QCOMPARE(writePdf(statsPage(QStringLiteral("Ann"), QStringLiteral("Pine"), stats), path, QPageSize::Letter),
+                 QString());
+        const QString text = pdfText(path);
+        for (const char *expected : {"Golfer: Ann", "Course: Pine", "Birdies 3 2", "Pars 9 14", "Holes In One 1",
+                                     "Par 3's 3.50 N/A", "Round 18 81.00 N/A"}) {
+            QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(QString::fromLatin1(expected) + " in " + text));
+        }
+    }
+
+    void unwritableFolderIsTold()
+    {
+        QVERIFY(
+            !writePdf(cardPage(sampleRound()), m_dir.filePath(QStringLiteral("none/x.pdf")), QPageSize::A4).isEmpty());
+    }
+
+    // The score card prints the card as entered, both nines, through the preview seam.
+    void scoreCardPrintsAndSavesWhatWasEntered()
+    {
+        TestProgram program;
+        program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
+        program.addGolfer(QStringLiteral("Ann"));
+        program.startUp();
+        FormWindow *card = program.windows.show(QStringLiteral("frmScoreround"));
+        for (const char *name : {"cboCourse", "cboPlayer"}) {
+            auto *list = card->findChild<QComboBox *>(name);
+            list->setCurrentIndex(0);
+            Q_EMIT list->activated(0);
+        }
+        const auto boxes = card->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^txth1")));
+        QVERIFY(!boxes.isEmpty());
+        boxes.first()->setText(QStringLiteral("7"));
+
+        QTest::mouseClick(card->findChild<QAbstractButton *>("cmdPrint"), Qt::LeftButton);
+        QCOMPARE(program.printPreview.shownText.size(), 1);
+        const QString printed = program.printPreview.shownText.first();
+        QVERIFY2(printed.contains(QLatin1String("Golfer: Ann")), qPrintable(printed));
+        QVERIFY(printed.contains(QLatin1String("Course: Pine")));
+        QVERIFY(printed.contains(QLatin1String("Date: 6/12/26")));
+
+        const QString path = m_dir.filePath(QStringLiteral("entered.pdf"));
+        program.files.answers = {path};
+        QTest::mouseClick(card->findChild<QAbstractButton *>("cmdPdf"), Qt::LeftButton);
+        QVERIFY2(pdfText(path).contains(QLatin1String("Strokes 7")), qPrintable(pdfText(path)));
+        QVERIFY(program.messages.shown.isEmpty());
+    }
+
+    void statisticsPrintOnlyOnceComputed()
+    {
+        TestProgram program;
+        program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
+        program.addGolfer(QStringLiteral("Ann"));
+        program.startUp();
+        FormWindow *stats = program.windows.show(QStringLiteral("frmStats"));
+        QTest::mouseClick(stats->findChild<QAbstractButton *>("cmdPrint"), Qt::LeftButton);
+        QCOMPARE(program.messages.titles(), QStringList {"No Stats Calculated"});
+        QVERIFY(program.printPreview.shownText.isEmpty());
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "tst_printing.moc"
