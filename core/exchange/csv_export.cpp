@@ -6,6 +6,7 @@
 #include "core/exchange/row_query.h"
 #include "core/exchange/scorebook_tables.h"
 #include "core/exchange/stored_value.h"
+#include "core/scorebook/golfer_match.h"
 
 #include <QSaveFile>
 
@@ -74,7 +75,7 @@ Sheet sheetFor(SQLite::Database &scorebook, const ExportRequest &request)
         Sheet sheet;
         sheet.header = namesOf(roundColumns(scorebook));
         sheet.storedCount = int(sheet.header.size());
-        sheet.filter = request.golfer.isEmpty() ? "" : " WHERE trim(r.golfer_name, ' ') = ?";
+        sheet.filter = request.golfer.isEmpty() ? "" : " WHERE " + sameTrimmedGolfer("r.golfer_name");
         return sheet;
     }
     case Kind::Courses:

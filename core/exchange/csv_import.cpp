@@ -4,6 +4,7 @@
 #include "core/exchange/field_checks.h"
 #include "core/exchange/import_target.h"
 #include "core/exchange/scorebook_tables.h"
+#include "core/scorebook/scorebook_layout.h"
 
 #include <QFile>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int progressStep = 4096;
 constexpr int maxHeaderFields = 10000;
+// About 30,000 rounds.
+constexpr qint64 BulkImportBytes = 8 * 1024 * 1024;
 
 ImportOutcome failed(const QString &error)
 {
@@ -70,6 +73,11 @@ ImportOutcome readFile(SQLite::Database &scorebook, QFile &file, bool storing, c
     outcome.kind = target.kind();
     const int fields = int(target.columns().size());
     const qint64 total = file.size();
+    // A club's worth of rounds: the indexes are built once at the end instead.
+    const bool bulk = storing && target.kind() == Kind::Rounds && total > BulkImportBytes;
+    if (bulk) {
+        scorebook::dropRoundIndexes(scorebook);
+    }
     for (qint64 records = 1; reader.readRecord(record, count, fields); ++records) {
         if (const auto problem = recordProblem(target, record, count)) {
             return malformed(outcome, *problem);
@@ -95,6 +103,9 @@ ImportOutcome readFile(SQLite::Database &scorebook, QFile &file, bool storing, c
     }
     if (reader.problem()) {
         return malformed(outcome, *reader.problem());
+    }
+    if (bulk) {
+        scorebook::buildRoundIndexes(scorebook);
     }
     if (progress) {
         progress(total, total);

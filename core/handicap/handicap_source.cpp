@@ -2,6 +2,7 @@
 
 #include "core/handicap/tenths_text.h"
 #include "core/records/text_rules.h"
+#include "core/scorebook/golfer_match.h"
 
 #include <SQLiteCpp/Statement.h>
 
@@ -67,7 +68,7 @@ std::vector<Round> readRounds(SQLite::Database &scorebook, const QString &golfer
         + (withDetails ? ", d.record_no, d.tee, d.played_on, d.pcc FROM rounds r"
                          " LEFT JOIN round_details d ON d.record_no = r.record_no"
                        : " FROM rounds r")
-        + " WHERE trim(r.golfer_name, ' ') = ? ORDER BY r.record_no";
+        + " WHERE " + sameTrimmedGolfer("r.golfer_name") + " ORDER BY r.record_no";
     SQLite::Statement query(scorebook, sql);
     query.bind(1, trimmedName(golfer));
     constexpr int strokesColumn = 2;

@@ -4,6 +4,7 @@
 #include "core/handicap/tenths_text.h"
 #include "core/records/text_rules.h"
 #include "core/scorebook/database_error.h"
+#include "core/scorebook/golfer_match.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -103,10 +104,11 @@ std::vector<UndetailedRound> roundsWithoutDetails(SQLite::Database &scorebook, c
     return guarded([&] {
         std::vector<UndetailedRound> rounds;
         SQLite::Statement query(scorebook,
-                                "SELECT r.record_no, r.course_name, r.date FROM rounds r"
-                                " WHERE trim(r.golfer_name, ' ') = ? AND NOT EXISTS"
-                                " (SELECT 1 FROM round_details d WHERE d.record_no = r.record_no)"
-                                " ORDER BY r.record_no");
+                                "SELECT r.record_no, r.course_name, r.date FROM rounds r WHERE "
+                                    + sameTrimmedGolfer("r.golfer_name")
+                                    + " AND NOT EXISTS"
+                                      " (SELECT 1 FROM round_details d WHERE d.record_no = r.record_no)"
+                                      " ORDER BY r.record_no");
         query.bind(1, boundName(golfer));
         while (query.executeStep()) {
             rounds.push_back({query.getColumn(0).getInt64(), text::trimBlanks(textOf(query.getColumn(1))),

@@ -2,6 +2,7 @@
 
 #include "core/records/text_rules.h"
 #include "core/scorebook/database_error.h"
+#include "core/scorebook/golfer_match.h"
 #include "core/scorebook/scorebook_connection.h"
 
 #include <SQLiteCpp/Database.h>
@@ -523,8 +524,8 @@ QVector<QStringList> DataControl::roundsPlayedBy(const QString &golfer, const QS
 {
     return guarded([&] {
         SQLite::Statement rows(connection(),
-                               "SELECT * FROM rounds WHERE trim(golfer_name, ' ') = ? "
-                               "AND trim(course_name, ' ') = ? ORDER BY rowid");
+                               "SELECT * FROM rounds WHERE " + sameTrimmedGolfer("golfer_name")
+                                   + " AND trim(course_name, ' ') = ? ORDER BY rowid");
         rows.bind(1, boundText(golfer));
         rows.bind(2, boundText(course));
         QVector<QStringList> found;

@@ -38,19 +38,36 @@ const std::vector<LayoutStep> &layoutSteps()
         {"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'round_details'",
          "CREATE TABLE IF NOT EXISTS round_details (record_no INTEGER PRIMARY KEY, tee TEXT NOT NULL, "
          "played_on TEXT NOT NULL, pcc INTEGER NOT NULL DEFAULT 0);"},
-        // A golfer's rounds on a course, found by the names as the program compares them.
-        {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_golfer_and_course'",
-         "CREATE INDEX IF NOT EXISTS rounds_by_golfer_and_course "
-         "ON rounds (trim(golfer_name, ' '), trim(course_name, ' '));"},
-        // The rounds a deleted golfer may own: plain names by letters in either case,
-        // names with other characters by their length, both checked exactly after.
+        // A golfer's rounds, by the trimmed name in any letter case (the exact
+        // comparison follows), and the rounds a deleted golfer may own: plain
+        // names by letters in either case, names with other characters by their length.
         {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_golfer_any_case'",
-         "CREATE INDEX IF NOT EXISTS rounds_by_golfer_any_case ON rounds (trim(golfer_name, ' ') COLLATE NOCASE);"},
+         "CREATE INDEX IF NOT EXISTS rounds_by_golfer_any_case ON rounds (trim(golfer_name, ' ') COLLATE NOCASE);",
+         "rounds_by_golfer_any_case"},
         {"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'rounds_by_unusual_golfer'",
          "CREATE INDEX IF NOT EXISTS rounds_by_unusual_golfer ON rounds (length(trim(golfer_name, ' '))) "
-         "WHERE golfer_name GLOB '*[^ -~]*';"},
+         "WHERE golfer_name GLOB '*[^ -~]*';",
+         "rounds_by_unusual_golfer"},
     };
     return steps;
+}
+
+void dropRoundIndexes(SQLite::Database &db)
+{
+    for (const LayoutStep &step : layoutSteps()) {
+        if (step.index) {
+            db.exec(std::string("DROP INDEX IF EXISTS ") + step.index);
+        }
+    }
+}
+
+void buildRoundIndexes(SQLite::Database &db)
+{
+    for (const LayoutStep &step : layoutSteps()) {
+        if (step.index) {
+            db.exec(step.addStatement);
+        }
+    }
 }
 
 QString backupPath(const QString &scorebookPath, const QDate &day)

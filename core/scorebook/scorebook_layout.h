@@ -20,10 +20,17 @@ struct LayoutStep
 {
     const char *presentQuery;
     const char *addStatement;
+    const char *index = nullptr; // the index of "rounds" it adds, if it adds one
 };
 
 // Every addition, oldest first; later tables and indexes join the end.
 const std::vector<LayoutStep> &layoutSteps();
+
+// For a large import of rounds: the indexes of "rounds" are dropped before and
+// built again after, which is quicker than keeping them up to date row by row.
+// Both belong inside the import's transaction.
+void dropRoundIndexes(SQLite::Database &db);
+void buildRoundIndexes(SQLite::Database &db);
 
 // Where the copy made before a layout change on `day` goes: "<file>.bak-YYYYMMDD" beside the file.
 QString backupPath(const QString &scorebookPath, const QDate &day);

@@ -3,6 +3,7 @@
 #include "core/handicap/handicap_computation.h"
 #include "core/handicap/handicap_source.h"
 #include "core/records/text_rules.h"
+#include "core/scorebook/golfer_match.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -33,8 +34,7 @@ QHash<qint64, int> readPutts(SQLite::Database &scorebook, const QString &golfer)
     for (int hole = 1; hole <= handicap::holeCount; ++hole) {
         sql += ", put" + std::to_string(hole);
     }
-    // The same condition as the handicap's reading, so both use the index of golfers' rounds.
-    sql += " FROM rounds WHERE trim(golfer_name, ' ') = ?";
+    sql += " FROM rounds WHERE " + sameTrimmedGolfer("golfer_name");
     SQLite::Statement query(scorebook, sql);
     query.bind(1, text::trimBlanks(golfer).toStdString());
     QHash<qint64, int> putts;

@@ -1,3 +1,4 @@
+#include "core/scorebook/golfer_match.h"
 #include "core/scorebook/scorebook_backup.h"
 #include "core/scorebook/scorebook_file.h"
 #include "core/scorebook/scorebook_layout.h"
@@ -131,11 +132,12 @@ private Q_SLOTS:
         makeOlderScorebook({"tee_ratings", "round_details"});
         {
             SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READWRITE);
-            db.exec("DROP INDEX rounds_by_golfer_and_course");
+            db.exec("DROP INDEX rounds_by_golfer_any_case");
         }
         QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
         SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
-        SQLite::Statement plan(db, "EXPLAIN QUERY PLAN SELECT record_no FROM rounds WHERE trim(golfer_name, ' ') = ?");
+        SQLite::Statement plan(
+            db, ("EXPLAIN QUERY PLAN SELECT record_no FROM rounds WHERE " + sameTrimmedGolfer("golfer_name")).c_str());
         QVERIFY(plan.executeStep());
         QVERIFY2(QString::fromStdString(plan.getColumn(3).getString()).contains(QLatin1String("rounds_by_golfer")),
                  plan.getColumn(3).getText());
