@@ -401,13 +401,13 @@ Round frmScoreround::enteredRound() const
 
 void frmScoreround::cmdPrint_Click()
 {
-    printPage(this, m_context, cardPage(enteredRound()));
+    printPage(this, m_context, cardPage(enteredRound(), fraRoundDetails->teeCaption()));
 }
 
 void frmScoreround::cmdPdf_Click()
 {
     const Round round = enteredRound();
-    savePageAsPdf(this, m_context, cardPage(round),
+    savePageAsPdf(this, m_context, cardPage(round, fraRoundDetails->teeCaption()),
                   QStringLiteral("Score card %1 %2.pdf")
                       .arg(round.golfer.trimmed(), round.date)
                       .replace(QLatin1Char('/'), QLatin1Char('-')));

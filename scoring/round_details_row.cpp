@@ -67,6 +67,11 @@ QString RoundDetailsRow::tee() const
     return cboTee->currentData().toString();
 }
 
+QString RoundDetailsRow::teeCaption() const
+{
+    return cboTee->currentText().remove(QLatin1Char('&'));
+}
+
 handicap::RoundDetails RoundDetailsRow::details(const QDate &playedOn) const
 {
     return {tee(), playedOn, txtPcc->value()};

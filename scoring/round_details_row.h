@@ -23,6 +23,7 @@ public:
     // White tee, PCC 0, no course handicap.
     void reset();
     QString tee() const;
+    QString teeCaption() const;
     handicap::RoundDetails details(const QDate &playedOn) const;
     void showCourseHandicap(const std::optional<int> &courseHandicap);
 

@@ -36,9 +36,16 @@ const FigureColumns Figures[] = {{trends::Figure::Total, "Round Total", "chtTota
                                  {trends::Figure::Putts, "Putts", "chtPutts", 0},
                                  {trends::Figure::Index, "Handicap Index", "chtIndex", 1}};
 
-QString figureText(const std::optional<double> &value, int decimals)
+QString figureText(const std::optional<double> &value, trends::Figure figure, int decimals)
 {
-    return value ? QString::number(*value, 'f', decimals) : QString();
+    if (!value) {
+        return {};
+    }
+    // A handicap index below zero is a plus handicap, written as golfers write it: +1.2.
+    if (figure == trends::Figure::Index && *value < 0) {
+        return QLatin1Char('+') + QString::number(-*value, 'f', decimals);
+    }
+    return QString::number(*value, 'f', decimals);
 }
 
 } // namespace
@@ -200,8 +207,9 @@ void frmTrends::fillTable()
         set(0, round.playedOn.isValid() ? round.playedOn.toString(QStringLiteral("yyyy-MM-dd")) : Undated);
         set(1, round.course);
         for (size_t at = 0; at < std::size(Figures); ++at) {
-            set(2 + 2 * int(at), figureText(trends::figure(round.values, Figures[at].figure), Figures[at].decimals));
-            set(3 + 2 * int(at), figureText(trends::figure(averages, Figures[at].figure), Figures[at].decimals + 1));
+            const trends::Figure figure = Figures[at].figure;
+            set(2 + 2 * int(at), figureText(trends::figure(round.values, figure), figure, Figures[at].decimals));
+            set(3 + 2 * int(at), figureText(trends::figure(averages, figure), figure, Figures[at].decimals + 1));
         }
         ++row;
     };

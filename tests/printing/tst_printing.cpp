@@ -132,6 +132,7 @@ private Q_SLOTS:
         QVERIFY2(printed.contains(QLatin1String("Golfer: Ann")), qPrintable(printed));
         QVERIFY(printed.contains(QLatin1String("Course: Pine")));
         QVERIFY(printed.contains(QLatin1String("Date: 6/12/26")));
+        QVERIFY2(printed.contains(QLatin1String("Tee: White")), qPrintable(printed));
 
         const QString path = m_dir.filePath(QStringLiteral("entered.pdf"));
         program.files.answers = {path};
