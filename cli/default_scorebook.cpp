@@ -1,13 +1,15 @@
 #include "cli/default_scorebook.h"
 
+#include "paths/program_paths.h"
+
 #include <QCoreApplication>
-#include <QDir>
 
 namespace cli {
 
 QString defaultScorebookPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("teedat2000.mdb"));
+    // The same scorebook teebook opens: beside a portable program, else the user's own.
+    return program_paths::locate(QCoreApplication::applicationDirPath()).scorebook;
 }
 
 } // namespace cli

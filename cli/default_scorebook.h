@@ -4,7 +4,8 @@
 
 namespace cli {
 
-// The scorebook read when no --scorebook is given. Needs the application object.
+// The scorebook read when no --scorebook is given: the one teebook opens.
+// Needs the application object.
 QString defaultScorebookPath();
 
 } // namespace cli

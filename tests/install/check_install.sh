@@ -84,6 +84,10 @@ first-start)
     run_teebook "$teebook" No
     [ "$status" = 0 ] && ! asked "" || fail "the second start did not simply open the scorebook"
     [ -z "$(find "$work/data" -name '*.bak-*')" ] || fail "a new scorebook was backed up"
+    if [ -x "$root/usr/bin/teebook-cli" ]; then
+        XDG_DATA_HOME="$work/data" HOME="$work/home" "$root/usr/bin/teebook-cli" export golfers "$work/golfers.csv" \
+            >/dev/null 2>&1 || fail "the installed teebook-cli did not read the user's scorebook"
+    fi
     ;;
 
 scorebook-option)
