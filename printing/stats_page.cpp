@@ -1,21 +1,9 @@
 #include "printing/stats_page.h"
 
 #include "core/records/text_rules.h"
-#include "core/rules/statistics.h"
+#include "core/rules/stats_figures.h"
 
 namespace {
-
-const QString NotAvailable = QStringLiteral("N/A");
-
-QString average(double count, double sum)
-{
-    return count > 0.0 && sum > 0.0 ? text::averageFormat(sum / count) : NotAvailable;
-}
-
-QString total(double count, double sum)
-{
-    return count > 0.0 ? text::totalFormat(sum) : NotAvailable;
-}
 
 QString table(const QString &heading, const QStringList &rows)
 {
@@ -42,21 +30,19 @@ PrintedPage statsPage(const QString &golfer, const QString &course, const Stats 
     }
     recap.append(tableRow({QStringLiteral("Holes In One"), QString::number(stats.holes_in_one), QString()}));
 
+    // The same figures as the window shows, strokes and putts side by side.
+    const StatsFigures strokes = strokeFigures(stats);
+    const StatsFigures putts = puttFigures(stats);
     QStringList averages;
     QStringList totals;
-    for (int par = 3; par <= 5; ++par) {
-        const QString caption = QStringLiteral("Par %1's").arg(par);
-        averages.append(tableRow({caption, average(stats.stroke_count[par], stats.stroke_total[par]),
-                                  average(stats.putt_count[par], stats.putt_total[par])}));
-        totals.append(tableRow({caption, total(stats.stroke_count[par], stats.stroke_total[par]),
-                                total(stats.putt_count[par], stats.putt_total[par])}));
-    }
     QStringList rounds;
     const QString roundNames[]
         = {QStringLiteral("Front Nine"), QStringLiteral("Back Nine"), QStringLiteral("Round 18")};
-    for (int slot = 6; slot <= 8; ++slot) {
-        rounds.append(tableRow({roundNames[slot - 6], average(stats.stroke_count[slot], stats.stroke_total[slot]),
-                                average(stats.putt_count[slot], stats.putt_total[slot])}));
+    for (int i = 0; i < 3; ++i) {
+        const QString caption = QStringLiteral("Par %1's").arg(i + 3);
+        averages.append(tableRow({caption, strokes.parAverage[i], putts.parAverage[i]}));
+        totals.append(tableRow({caption, strokes.parTotal[i], putts.parTotal[i]}));
+        rounds.append(tableRow({roundNames[i], strokes.roundAverage[i], putts.roundAverage[i]}));
     }
 
     const QString html = QStringLiteral("<h1>Player Statistics</h1><p>Golfer: <b>%1</b><br>Course: <b>%2</b></p>")

@@ -1,6 +1,7 @@
 #include "stats/frm_stats.h"
 
 #include "core/records/text_rules.h"
+#include "core/rules/stats_figures.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
 #include "core/scorebook/round_reading.h"
@@ -32,23 +33,6 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
     rows->setColumnStretch(0, 1);
     rows->setHorizontalSpacing(12);
     return frame;
-}
-
-// Average and total of one par type, or the text for a type nothing was counted for.
-void showParType(QLabel *average, QLabel *total, double count, double sum, const QString &nothingCounted)
-{
-    if (count > 0.0) {
-        average->setText(text::averageFormat(sum / count));
-        total->setText(text::totalFormat(sum));
-    } else {
-        average->setText(nothingCounted);
-        total->setText(nothingCounted);
-    }
-}
-
-void showNineAverage(QLabel *average, double count, double sum)
-{
-    average->setText(sum > 0.0 && count > 0.0 ? text::averageFormat(sum / count) : NotAvailable);
 }
 
 } // namespace
@@ -370,29 +354,27 @@ void frmStats::showRecap(const std::array<int, 7> &recap)
     lblhio->setText(QString::number(m_stats.holes_in_one));
 }
 
+void frmStats::showFigures(const StatsFigures &figures)
+{
+    // Every figure is written, so nothing of an earlier computation stays on screen.
+    const std::array<QLabel *, 3> averages = {lblave3, lblave4, lblave5};
+    const std::array<QLabel *, 3> totals = {lblstrokes3, lblstrokes4, lblstrokes5};
+    const std::array<QLabel *, 3> rounds = {lblscoref9, lblscoreb9, lblscore18};
+    for (int i = 0; i < 3; ++i) {
+        averages[i]->setText(figures.parAverage[i]);
+        totals[i]->setText(figures.parTotal[i]);
+        rounds[i]->setText(figures.roundAverage[i]);
+    }
+}
+
 void frmStats::show_stroke_values()
 {
-    const Stats &state = m_stats;
-    showRecap(state.stroke_recap);
-    // Every figure is written, so nothing of an earlier computation stays on screen.
-    showParType(lblave3, lblstrokes3, state.stroke_count[3], state.stroke_total[3], NotAvailable);
-    showParType(lblave4, lblstrokes4, state.stroke_count[4], state.stroke_total[4], NotAvailable);
-    showParType(lblave5, lblstrokes5, state.stroke_count[5], state.stroke_total[5], NotAvailable);
-    showNineAverage(lblscoref9, state.stroke_count[6], state.stroke_total[6]);
-    showNineAverage(lblscoreb9, state.stroke_count[7], state.stroke_total[7]);
-    showNineAverage(lblscore18, state.stroke_count[8], state.stroke_total[8]);
+    showRecap(m_stats.stroke_recap);
+    showFigures(strokeFigures(m_stats));
 }
 
 void frmStats::show_putting_values()
 {
-    const Stats &state = m_stats;
-    showRecap(state.putt_recap);
-    const bool shortHolesPutted = state.putt_count[3] > 0.0 || state.putt_count[4] > 0.0;
-    const QString shortHolesNone = shortHolesPutted ? NotAvailable : QStringLiteral("0");
-    showParType(lblave3, lblstrokes3, state.putt_count[3], state.putt_total[3], shortHolesNone);
-    showParType(lblave4, lblstrokes4, state.putt_count[4], state.putt_total[4], shortHolesNone);
-    showParType(lblave5, lblstrokes5, state.putt_count[5], state.putt_total[5], QStringLiteral("0"));
-    showNineAverage(lblscoref9, state.putt_count[6], state.putt_total[6]);
-    showNineAverage(lblscoreb9, state.putt_count[7], state.putt_total[7]);
-    showNineAverage(lblscore18, state.putt_count[8], state.putt_total[8]);
+    showRecap(m_stats.putt_recap);
+    showFigures(puttFigures(m_stats));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/rules/statistics.h"
+#include "core/rules/stats_figures.h"
 #include "ui/form_window.h"
 
 #include <array>
@@ -47,6 +48,7 @@ private:
     QLabel *addValueRow(QGroupBox *frame, const QString &caption, const QString &name);
     std::array<QLabel *, 7> recapLabels() const;
     void showRecap(const std::array<int, 7> &recap);
+    void showFigures(const StatsFigures &figures);
     void describeFigures(const QString &measure);
     void tell(const QString &title, const QString &text);
     bool statsComputed();
