@@ -1,5 +1,6 @@
 #include "cli/backup_command.h"
 
+#include "cli/command_failure.h"
 #include "core/scorebook/scorebook_backup.h"
 #include "core/scorebook/scorebook_file.h"
 
@@ -12,9 +13,7 @@ int runBackup(const QString &scorebookPath, const QString &backupPath, QTextStre
         problem = scorebook::backUpScorebook(scorebookPath, backupPath).error;
     }
     if (!problem.isEmpty()) {
-        errors << "teebook-cli: " << scorebookPath << ": " << problem << " No backup was written.\n";
-        errors.flush();
-        return 2;
+        return fail(errors, QStringLiteral("%1: %2 No backup was written.").arg(scorebookPath, problem));
     }
     output << QStringLiteral("Backed up %1 to %2.\n").arg(scorebookPath, backupPath);
     output.flush();

@@ -1,20 +1,12 @@
 #include "cli/exchange_commands.h"
 
+#include "cli/command_failure.h"
 #include "core/exchange/csv_export.h"
 #include "core/exchange/csv_import.h"
 
 namespace cli {
 
 namespace {
-
-constexpr int failed = 2;
-
-int fail(QTextStream &errors, const QString &message)
-{
-    errors << "teebook-cli: " << message << '\n';
-    errors.flush();
-    return failed;
-}
 
 QString countsText(const exchange::ImportOutcome &outcome)
 {

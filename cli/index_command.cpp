@@ -1,5 +1,6 @@
 #include "cli/index_command.h"
 
+#include "cli/command_failure.h"
 #include "core/handicap/handicap_computation.h"
 #include "core/handicap/handicap_report.h"
 #include "core/handicap/handicap_source.h"
@@ -10,19 +11,6 @@
 #include <SQLiteCpp/Database.h>
 
 namespace cli {
-
-namespace {
-
-constexpr int failed = 2;
-
-int fail(QTextStream &errors, const QString &message)
-{
-    errors << "teebook-cli: " << message << '\n';
-    errors.flush();
-    return failed;
-}
-
-} // namespace
 
 int runIndex(const QString &scorebookPath, const IndexRequest &request, QTextStream &output, QTextStream &errors)
 {
