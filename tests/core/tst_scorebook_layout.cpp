@@ -17,7 +17,7 @@ class ScorebookLayoutTest : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
     const QDate m_day {2026, 4, 9};
 
@@ -48,17 +48,15 @@ private:
 
     QStringList backups() const
     {
-        return QDir(m_dir.path()).entryList({QStringLiteral("teedat2000.mdb.bak-*")}, QDir::Files | QDir::Dirs);
+        return QDir(m_dir->path()).entryList({QStringLiteral("teedat2000.mdb.bak-*")}, QDir::Files | QDir::Dirs);
     }
 
 private Q_SLOTS:
     void init()
     {
-        QVERIFY(m_dir.isValid());
-        for (const QString &name : QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-            QVERIFY(QFile::remove(m_dir.filePath(name)) || QDir(m_dir.filePath(name)).removeRecursively());
-        }
-        m_path = m_dir.filePath(QStringLiteral("teedat2000.mdb"));
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_path = m_dir->filePath(QStringLiteral("teedat2000.mdb"));
     }
 
     void missingPartsAreAddedAfterOneBackup_data()
