@@ -165,8 +165,14 @@ private Q_SLOTS:
         QCOMPARE(golfers->field(QStringLiteral("golfer_name")), QStringLiteral("Ann"));
     }
 
-    void createEmptySaysWhyInPlainWords()
+    // An existing scorebook is never overwritten; a new one that cannot be made says why in plain words.
+    void createEmptyNeverOverwritesAndSaysWhy()
     {
+        addGolfers({QStringLiteral("Ann")});
+        QVERIFY(!scorebook::createEmpty(m_path).isEmpty());
+        QCOMPARE(open(QStringLiteral("golfers"))->recordCount(), 1);
+        QCOMPARE(scorebook::inspect(m_path).health, scorebook::Health::Ready);
+
         QFile plainFile(m_dir.filePath(QStringLiteral("a file")));
         QVERIFY(plainFile.open(QIODevice::WriteOnly));
         plainFile.close();
@@ -208,14 +214,6 @@ private Q_SLOTS:
         QVERIFY2(check.problem.contains(problem), qPrintable(check.problem));
         QVERIFY(file.seek(0));
         QCOMPARE(file.readAll(), before);
-    }
-
-    void createEmptyNeverOverwrites()
-    {
-        addGolfers({QStringLiteral("Ann")});
-        QVERIFY(!scorebook::createEmpty(m_path).isEmpty());
-        QCOMPARE(open(QStringLiteral("golfers"))->recordCount(), 1);
-        QCOMPARE(scorebook::inspect(m_path).health, scorebook::Health::Ready);
     }
 };
 
