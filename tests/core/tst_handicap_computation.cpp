@@ -1,11 +1,27 @@
 #include "core/handicap/handicap_computation.h"
 #include "core/handicap/round_working.h"
+#include "core/handicap/tenths_text.h"
 #include "tests/core/handicap_rounds.h"
 
 #include <QtTest>
 
 using namespace handicap;
 using namespace handicap_rounds;
+
+namespace {
+
+struct OddRound
+{
+    bool eighteenHoles, everyHolePlayed, withDetails;
+    QString teeName;
+    QDate playedOn;
+    QString course;
+    int strokeIndexOfHole18;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(OddRound)
 
 // The index, round by round, against figures worked out by hand. Unless a case
 // says otherwise every round is on Oak Links from the white tee (72.0 / 113,
@@ -92,6 +108,33 @@ private Q_SLOTS:
         QCOMPARE(result.countedRounds, int(overPar.size()));
         QVERIFY(std::all_of(result.rounds.begin(), result.rounds.end(),
                             [](const RoundOutcome &r) { return r.reduction == 0 && r.cap == Cap::None; }));
+    }
+
+    // Ratings read as text to the tenth, half away from zero; indexes shown with "+" below scratch.
+    void tenthsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<int>>("tenths");
+        QTest::addColumn<QString>("shown"); // indexText of the tenths
+        QTest::newRow("handicap, blanks around") << " 12.3 " << std::optional(123) << "12.3";
+        QTest::newRow("whole") << "72" << std::optional(720) << "72.0";
+        QTest::newRow("plus") << "-1.2" << std::optional(-12) << "+1.2";
+        QTest::newRow("below one") << ".5" << std::optional(5) << "0.5";
+        QTest::newRow("plus below one, negative half") << "-0.45" << std::optional(-5) << "+0.5";
+        QTest::newRow("half of a tenth") << "71.35" << std::optional(714) << "71.4";
+        QTest::newRow("under half of a tenth") << "71.349" << std::optional(713) << "71.3";
+        QTest::newRow("letters") << "abc" << std::optional<int>() << "";
+        QTest::newRow("exponent") << "7e1" << std::optional<int>() << "";
+        QTest::newRow("point alone") << "." << std::optional<int>() << "";
+    }
+
+    void tenthsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<int>, tenths);
+        QFETCH(QString, shown);
+        QCOMPARE(tenthsFromText(text), tenths);
+        QCOMPARE(tenths ? indexText(*tenths) : QString(), shown);
     }
 
     void courseHandicap_data()
@@ -337,49 +380,34 @@ private Q_SLOTS:
     // Round 4 is odd in one way; where it has two faults the first reason given wins.
     void notCounted_data()
     {
-        QTest::addColumn<bool>("eighteenHoles");
-        QTest::addColumn<bool>("everyHolePlayed");
-        QTest::addColumn<bool>("withDetails");
-        QTest::addColumn<QString>("teeName");
-        QTest::addColumn<QDate>("playedOn");
-        QTest::addColumn<QString>("course");
-        QTest::addColumn<int>("strokeIndexOfHole18");
+        QTest::addColumn<OddRound>("odd");
         QTest::addColumn<QString>("reason");
-        const auto row = [](const char *name, bool eighteen, bool everyHole, bool details, const char *tee,
-                            const QDate &day, const QString &course, int strokeIndex, const char *reason) {
-            QTest::newRow(name) << eighteen << everyHole << details << QString(tee) << day << course << strokeIndex
-                                << QString(reason);
-        };
         const QDate day(2024, 1, 2);
-        row("counted", true, true, true, "white", day, courseName, 18, "");
-        row("nine holes", false, false, false, "white", day, courseName, 18, "nine holes");
-        row("hole not played", true, false, true, "red", day, courseName, 18, "holes not played");
-        row("tee not rated", true, true, true, "red", QDate(), courseName, 1, "no tee rating");
-        row("no details", true, true, false, "white", day, "Nowhere", 1, "no date");
-        row("stroke index 1 twice", true, true, true, "white", day, courseName, 1, "hole handicaps incomplete");
+        QTest::newRow("counted") << OddRound {true, true, true, "white", day, courseName, 18} << "";
+        QTest::newRow("nine holes") << OddRound {false, false, false, "white", day, courseName, 18} << "nine holes";
+        QTest::newRow("hole not played") << OddRound {true, false, true, "red", day, courseName, 18}
+                                         << "holes not played";
+        QTest::newRow("tee not rated") << OddRound {true, true, true, "red", QDate(), courseName, 1} << "no tee rating";
+        QTest::newRow("no details") << OddRound {true, true, false, "white", day, "Nowhere", 1} << "no date";
+        QTest::newRow("stroke index 1 twice")
+            << OddRound {true, true, true, "white", day, courseName, 1} << "hole handicaps incomplete";
     }
 
     void notCounted()
     {
-        QFETCH(bool, eighteenHoles);
-        QFETCH(bool, everyHolePlayed);
-        QFETCH(bool, withDetails);
-        QFETCH(QString, teeName);
-        QFETCH(QDate, playedOn);
-        QFETCH(QString, course);
-        QFETCH(int, strokeIndexOfHole18);
+        QFETCH(OddRound, odd);
         QFETCH(QString, reason);
 
         Course oak = oakLinks();
-        oak.eighteenHoles = eighteenHoles;
-        oak.strokeIndex[17] = strokeIndexOfHole18;
-        Round odd = round(4, strokesForGross(72), playedOn, teeName);
-        odd.course = course;
-        if (!everyHolePlayed) {
-            std::fill(odd.strokes.begin() + 9, odd.strokes.end(), 0);
+        oak.eighteenHoles = odd.eighteenHoles;
+        oak.strokeIndex[17] = odd.strokeIndexOfHole18;
+        Round played = round(4, strokesForGross(72), odd.playedOn, odd.teeName);
+        played.course = odd.course;
+        if (!odd.everyHolePlayed) {
+            std::fill(played.strokes.begin() + 9, played.strokes.end(), 0);
         }
-        if (!withDetails) {
-            odd.details.reset();
+        if (!odd.withDetails) {
+            played.details.reset();
         }
         // Three counted rounds on a course of its own around it: 10, 12, 14 make 8.0.
         Course other = oakLinks();
@@ -388,7 +416,7 @@ private Q_SLOTS:
         for (Round &r : rounds) {
             r.course = other.name;
         }
-        rounds.push_back(odd);
+        rounds.push_back(played);
         const HandicapInputs inputs {
             rounds, {oak, other}, {tee("white", 720), {other.name, "white", 720, 113}, {"Nowhere", "white", 720, 113}}};
 

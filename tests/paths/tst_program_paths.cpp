@@ -68,49 +68,38 @@ private Q_SLOTS:
         QCOMPARE(places.programDir, m_programDir);
     }
 
-    void userDataFolder_data()
+    // Without XDG_DATA_HOME (set for the other tests) the scorebook lives under HOME.
+    void userDataFolderDefaultsToHome()
     {
-        QTest::addColumn<bool>("dataHomeSet");
-        QTest::addColumn<QString>("expected"); // relative to the temporary root
-        QTest::newRow("XDG_DATA_HOME") << true << "data-home/teebook";
-        QTest::newRow("default under HOME") << false << "home/.local/share/teebook";
-    }
-    void userDataFolder()
-    {
-        QFETCH(bool, dataHomeSet);
-        QFETCH(QString, expected);
         const QByteArray home = qgetenv("HOME");
         qputenv("HOME", m_root.filePath(QStringLiteral("home")).toLocal8Bit());
-        if (!dataHomeSet) {
-            qunsetenv("XDG_DATA_HOME");
-        }
+        qunsetenv("XDG_DATA_HOME");
         const QString folder = program_paths::userDataDir();
         qputenv("HOME", home);
-        QCOMPARE(folder, m_root.filePath(expected));
+        QCOMPARE(folder, m_root.filePath(QStringLiteral("home/.local/share/teebook")));
     }
 
+    // Shared files lie beside the program when it carries them, else in the installed share folder;
+    // the help viewer looks for its own index the same way.
     void sharedFiles_data()
     {
+        QTest::addColumn<QString>("probe"); // "": the main program's shared files
         QTest::addColumn<QStringList>("besideProgram");
         QTest::addColumn<QString>("expected"); // relative to the temporary root
-        QTest::newRow("beside the program") << QStringList {"golfswng.wav"} << "prefix/bin";
-        QTest::newRow("installed share folder") << QStringList() << "prefix/share/teebook";
+        QTest::newRow("beside the program") << "" << QStringList {"golfswng.wav"} << "prefix/bin";
+        QTest::newRow("installed share folder") << "" << QStringList() << "prefix/share/teebook";
+        QTest::newRow("help index elsewhere") << "Help.INI" << QStringList {"golfswng.wav"} << "prefix/share/teebook";
+        QTest::newRow("help index beside") << "Help.INI" << QStringList {"Help.INI"} << "prefix/bin";
     }
     void sharedFiles()
     {
+        QFETCH(QString, probe);
         QFETCH(QStringList, besideProgram);
         QFETCH(QString, expected);
         makeFiles(m_programDir, besideProgram);
-        QCOMPARE(program_paths::locate(m_programDir).sharedDir, m_root.filePath(expected));
-    }
-
-    void helpViewerLooksForItsIndex()
-    {
-        makeFiles(m_programDir, {QStringLiteral("golfswng.wav")});
-        QCOMPARE(program_paths::sharedFilesDir(m_programDir, QStringLiteral("Help.INI")),
-                 m_root.filePath(QStringLiteral("prefix/share/teebook")));
-        makeFiles(m_programDir, {QStringLiteral("Help.INI")});
-        QCOMPARE(program_paths::sharedFilesDir(m_programDir, QStringLiteral("Help.INI")), m_programDir);
+        QCOMPARE(probe.isEmpty() ? program_paths::locate(m_programDir).sharedDir
+                                 : program_paths::sharedFilesDir(m_programDir, probe),
+                 m_root.filePath(expected));
     }
 };
 
