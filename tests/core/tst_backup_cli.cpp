@@ -1,8 +1,8 @@
 #include "core/scorebook/scorebook_file.h"
+#include "tests/core/cli_run.h"
 #include "core/scorebook/scorebook_restore.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -10,25 +10,6 @@
 class BackupCliTest : public QObject
 {
     Q_OBJECT
-
-private:
-    struct Run
-    {
-        int exitCode = -1;
-        QString output;
-        QString errors;
-    };
-
-    static Run run(const QStringList &arguments)
-    {
-        QProcess cli;
-        cli.start(QStringLiteral(TEEBOOK_CLI), arguments);
-        if (!cli.waitForFinished(30000)) {
-            return {};
-        }
-        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
-    }
 
 private Q_SLOTS:
     void backupWritesAWholeCopy()
@@ -38,7 +19,7 @@ private Q_SLOTS:
         QCOMPARE(scorebook::createEmpty(book), QString());
         const QString out = folder.filePath("copy.mdb");
 
-        const Run result = run({"--scorebook", book, "backup", out});
+        const CliRun result = runCli({"--scorebook", book, "backup", out});
 
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.output.contains("Backed up"), qPrintable(result.output));
@@ -73,7 +54,7 @@ private Q_SLOTS:
         }
         arguments.replaceInStrings("@folder", folder.path());
 
-        const Run result = run(arguments);
+        const CliRun result = runCli(arguments);
 
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
