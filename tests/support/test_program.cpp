@@ -22,11 +22,7 @@ TestProgram::TestProgram()
     context.clock = &clock;
     context.files = &files;
     context.printPreview = &printPreview;
-    context.makeSoundDevice = [this] {
-        auto device = std::make_unique<FakeSoundDevice>(&soundCommands);
-        device->played = &soundsPlayed;
-        return device;
-    };
+    context.makeSoundDevice = [this] { return std::make_unique<FakeSoundDevice>(&soundsPlayed); };
     context.windows = &windows;
     registerWindows(windows, context);
     askWhenScorebookBusy(messages);

@@ -43,7 +43,6 @@ public:
     FakeClock clock;
     FakeFileChooser files;
     FakePrintPreview printPreview;
-    QStringList soundCommands;
     QStringList soundsPlayed;
     int endRequests = 0;
     WindowRegistry windows;
