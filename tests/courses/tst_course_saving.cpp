@@ -10,9 +10,6 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
 using namespace course_layout;
 using namespace course_windows;
 
@@ -78,19 +75,8 @@ private:
     // Every stored rating as "course tee rating slope", the rating as SQLite writes it back.
     static QStringList storedRatings(const TestProgram &program)
     {
-        SQLite::Database book(program.context.databasePath().toStdString());
-        SQLite::Statement rows(book,
-                               "SELECT course_name, tee, course_rating, slope_rating FROM tee_ratings"
-                               " ORDER BY course_name, tee");
-        QStringList ratings;
-        while (rows.executeStep()) {
-            QStringList row;
-            for (int column = 0; column < 4; ++column) {
-                row.append(QString::fromUtf8(rows.getColumn(column).getText()));
-            }
-            ratings.append(row.join(QLatin1Char(' ')));
-        }
-        return ratings;
+        return program.query("SELECT course_name, tee, course_rating, slope_rating FROM tee_ratings"
+                             " ORDER BY course_name, tee");
     }
 
     static void typeRatings(frmNewCourse *editor, const QStringList &texts)
@@ -285,29 +271,7 @@ private Q_SLOTS:
         QCOMPARE(storedCourses(program).at(0).at(holeIndex(2, White)), QStringLiteral("310"));
     }
 
-    void ratingsAreSavedShownAndReplaced()
-    {
-        TestProgram program;
-        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {})});
-        handicap_data::rate(program, "Elm", "blue", "70.0", 120);
-        handicap_data::rate(program, "Elm", "red", "68.2", 115);
-        nameNewCourse(editor, QStringLiteral("Birch"));
-        typeRatings(editor, {"73.1", "135", " 71.3", "128 ", "", ""});
-        click(editor, QStringLiteral("cmdSaveData"));
-        QVERIFY(program.messages.shown.isEmpty());
-        QCOMPARE(text(editor, QStringLiteral("txtRating_0")), QString());
-
-        editCourse(editor, 0);
-        QCOMPARE(texts(editor, QStringLiteral("txtRating_%1"), 0, 2), (QStringList {"70.0", "", "68.2"}));
-        QCOMPARE(text(editor, QStringLiteral("txtSlope_2")), QStringLiteral("115"));
-        typeRatings(editor, {"70.0", "120", "69.5", "118", "", ""});
-        program.messages.answers = {MessageAnswer::Yes};
-        click(editor, QStringLiteral("cmdSaveData"));
-        QCOMPARE(
-            storedRatings(program),
-            (QStringList {"Birch blue 73.1 135", "Birch white 71.3 128", "Elm blue 70.0 120", "Elm white 69.5 118"}));
-    }
-
+    // Nothing is saved until every rating is right; then the ratings go with the course.
     void wrongRatingsSaveNothing_data()
     {
         QTest::addColumn<QStringList>("ratings");
@@ -332,9 +296,27 @@ private Q_SLOTS:
         QVERIFY(storedRatings(program).isEmpty());
         QCOMPARE(text(editor, QStringLiteral("yw1_1")), QStringLiteral("310"));
 
-        typeRatings(editor, {}); // corrected, it all saves
+        typeRatings(editor, {"73.1", "135", " 71.3", "128 ", "", ""});
         click(editor, QStringLiteral("cmdSaveData"));
         QCOMPARE(storedCourses(program).size(), 1);
+        QCOMPARE(storedRatings(program), (QStringList {"Birch blue 73.1 135", "Birch white 71.3 128"}));
+        QCOMPARE(text(editor, QStringLiteral("txtRating_0")), QString());
+    }
+
+    // Edit mode shows a course's ratings; saving replaces them all.
+    void ratingsAreShownAndReplaced()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {})});
+        handicap_data::rate(program, "Elm", "blue", "70.0", 120);
+        handicap_data::rate(program, "Elm", "red", "68.2", 115);
+        editCourse(editor, 0);
+        QCOMPARE(texts(editor, QStringLiteral("txtRating_%1"), 0, 2), (QStringList {"70.0", "", "68.2"}));
+        QCOMPARE(text(editor, QStringLiteral("txtSlope_2")), QStringLiteral("115"));
+        typeRatings(editor, {"70.0", "120", "69.5", "118", "", ""});
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(storedRatings(program), (QStringList {"Elm blue 70.0 120", "Elm white 69.5 118"}));
     }
 
     void ratingBoxesFollowTheGridInTabOrderWithTheirNames()

@@ -7,9 +7,6 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
 using namespace driving;
 using namespace handicap_data;
 
@@ -62,20 +59,9 @@ struct FillIn
 
     void save() { click(window, QStringLiteral("cmdSave")); }
 
-    // Every stored detail as "record_no tee played_on pcc".
     QStringList stored() const
     {
-        SQLite::Database book(program.context.databasePath().toStdString());
-        SQLite::Statement rows(book, "SELECT record_no, tee, played_on, pcc FROM round_details ORDER BY record_no");
-        QStringList details;
-        while (rows.executeStep()) {
-            details.append(
-                QStringLiteral("%1 %2 %3 %4")
-                    .arg(rows.getColumn(0).getInt64())
-                    .arg(QString::fromUtf8(rows.getColumn(1).getText()), QString::fromUtf8(rows.getColumn(2).getText()))
-                    .arg(rows.getColumn(3).getInt()));
-        }
-        return details;
+        return program.query("SELECT record_no, tee, played_on, pcc FROM round_details ORDER BY record_no");
     }
 };
 

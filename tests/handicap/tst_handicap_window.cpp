@@ -52,15 +52,6 @@ QTableWidget *table(QWidget *window, const char *name)
     return child<QTableWidget>(window, QString::fromLatin1(name));
 }
 
-QStringList row(QTableWidget *table, int row)
-{
-    QStringList texts;
-    for (int column = 0; column < table->columnCount(); ++column) {
-        texts.append(table->item(row, column)->text());
-    }
-    return texts;
-}
-
 void chooseGolfer(QWidget *window, int index)
 {
     choose(window, QStringLiteral("cboPlayer"), index);
@@ -115,13 +106,13 @@ private Q_SLOTS:
         QCOMPARE(text(window, "lblIndexNote"), QString());
         QTableWidget *counted = table(window, "grdCounted");
         QCOMPARE(counted->rowCount(), 3);
-        QCOMPARE(row(counted, 0),
+        QCOMPARE(rowTexts(counted, 0),
                  (QStringList {"2026-05-01", "Pine Hills", "White", "80", "80", "72.0", "113", "0", "none", "8.0",
                                "used", "none"}));
         QCOMPARE(counted->item(0, 9)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Differential 8.0"));
         QTableWidget *others = table(window, "grdNotCounted");
         QCOMPARE(others->rowCount(), 2);
-        QCOMPARE(row(others, 0), (QStringList {"2026-05-02", "Pine Hills", "Red", "75", "no tee rating"}));
+        QCOMPARE(rowTexts(others, 0), (QStringList {"2026-05-02", "Pine Hills", "Red", "75", "no tee rating"}));
     }
 
     void showingItAgainReadsTheRoundsSavedMeanwhile()

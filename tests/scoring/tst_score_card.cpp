@@ -377,14 +377,8 @@ private Q_SLOTS:
         card.press("cmdSave");
 
         QCOMPARE(card.program.messages.titles(), QStringList {"Saving Round"});
-        SQLite::Database book(card.program.context.databasePath().toStdString());
-        SQLite::Statement details(book, "SELECT record_no, tee, played_on, pcc FROM round_details");
-        QVERIFY(details.executeStep());
-        QCOMPARE(QString::number(details.getColumn(0).getInt64()), card.lastRound()["record_no"]);
-        QCOMPARE(QString::fromStdString(details.getColumn(1).getString()), QStringLiteral("blue"));
-        QCOMPARE(QString::fromStdString(details.getColumn(2).getString()), QStringLiteral("2026-05-30"));
-        QCOMPARE(details.getColumn(3).getInt(), 2);
-        QVERIFY(!details.executeStep());
+        QCOMPARE(card.program.query("SELECT record_no, tee, played_on, pcc FROM round_details"),
+                 QStringList {card.lastRound()["record_no"] + " blue 2026-05-30 2"});
         // The next round starts from the white tee and no playing conditions again.
         QCOMPARE(tee->currentText(), QStringLiteral("White"));
         QCOMPARE(pcc->value(), 0);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QTableWidget>
 #include <QtTest>
 
 // Reaching a window's controls by name, as a person uses them.
@@ -42,6 +43,16 @@ inline void pick(QWidget *window, const QString &listName, const QString &entry)
 inline QString text(QWidget *window, const QString &name)
 {
     return child(window, name)->property("text").toString();
+}
+
+// The texts of a table's row, an empty cell as "".
+inline QStringList rowTexts(QTableWidget *table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        cells.append(table->item(row, column) ? table->item(row, column)->text() : QString());
+    }
+    return cells;
 }
 
 } // namespace driving

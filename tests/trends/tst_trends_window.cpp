@@ -45,15 +45,6 @@ private:
             " (1, 'white', '2026-05-06', 0), (7, 'white', '2026-05-07', 0);");
     }
 
-    static QStringList row(QTableWidget *table, int at)
-    {
-        QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column) {
-            cells.append(table->item(at, column) ? table->item(at, column)->text() : QString());
-        }
-        return cells;
-    }
-
     static void pick(QWidget *window, const char *listName, const QString &entry)
     {
         driving::pick(window, QString::fromLatin1(listName), entry);
@@ -76,9 +67,9 @@ private Q_SLOTS:
         auto *table = trends->findChild<QTableWidget *>("grdFigures");
         QCOMPARE(table->rowCount(), 8);
         // Played in the order of the days, whatever the order stored; averages from the fifth round on.
-        QCOMPARE(row(table, 0).mid(0, 3), QStringList({"2026-05-01", "Oak", "96"}));
-        QCOMPARE(row(table, 4).mid(2, 2), QStringList({"92", "94.0"}));
-        QCOMPARE(row(table, 7)[0], QStringLiteral("undated"));
+        QCOMPARE(driving::rowTexts(table, 0).mid(0, 3), QStringList({"2026-05-01", "Oak", "96"}));
+        QCOMPARE(driving::rowTexts(table, 4).mid(2, 2), QStringList({"92", "94.0"}));
+        QCOMPARE(driving::rowTexts(table, 7)[0], QStringLiteral("undated"));
         QCOMPARE(trends->findChild<QLabel *>("lblSummary")->text(),
                  QStringLiteral("7 dated rounds, 1 undated (not in the charts)"));
         auto *totals = trends->findChild<QChartView *>("chtTotals");
