@@ -2,55 +2,28 @@
 
 #include "courses/frm_course.h"
 #include "courses/frm_new_course.h"
+#include "tests/support/driving.h"
 #include "tests/support/test_program.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
 
 // How the course tests reach the course windows: as a golfer does, from the menu.
 namespace course_windows {
 
-inline void click(QWidget *window, const QString &name)
-{
-    auto *button = window->findChild<QAbstractButton *>(name);
-    QVERIFY2(button && button->isVisible() && button->isEnabled(), qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-inline void choose(QWidget *window, const QString &listName, int index)
-{
-    auto *list = window->findChild<QComboBox *>(listName);
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
+using namespace driving;
 
 inline QLineEdit *entry(QWidget *window, const QString &name)
 {
     return window->findChild<QLineEdit *>(name);
 }
 
-// The text of a label or box, and of those named pattern.arg(first) … pattern.arg(last).
-inline QString text(QWidget *window, const QString &name)
-{
-    return window->findChild<QWidget *>(name)->property("text").toString();
-}
-
+// The texts of the controls named pattern.arg(first) … pattern.arg(last).
 inline QStringList texts(QWidget *window, const QString &pattern, int first, int last)
 {
     QStringList values;
     for (int i = first; i <= last; ++i) {
         values.append(text(window, pattern.arg(i)));
-    }
-    return values;
-}
-
-inline QStringList numbers(int first, int count)
-{
-    QStringList values;
-    for (int i = 0; i < count; ++i) {
-        values.append(QString::number(first + i));
     }
     return values;
 }

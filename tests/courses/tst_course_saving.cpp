@@ -10,9 +10,6 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
 using namespace course_layout;
 using namespace course_windows;
 
@@ -46,20 +43,16 @@ private:
         QTest::keyClicks(box, name);
     }
 
-    // What typeNine stores for a hole.
-    static QStringList typedHole(int hole)
-    {
-        return {QString::number(400 + hole), QString::number(370 + hole), QString::number(330 + hole),
-                QString::number(3 + hole % 3), QString::number(19 - hole)};
-    }
-
+    // Types one nine: per hole blue 400 + hole, white 370 + hole, red 330 + hole, par 3 + hole % 3, handicap 19 - hole.
     static void typeNine(frmNewCourse *editor, int firstHole)
     {
         for (int row = 0; row < 9; ++row) {
-            const QStringList values = typedHole(firstHole + row);
+            const int hole = firstHole + row;
+            const int values[] = {400 + hole, 370 + hole, 330 + hole, 3 + hole % 3, 19 - hole};
             for (int value = Blue; value <= Handicap; ++value) {
                 const char *arrays[] = {"yb1", "yw1", "yr1", "p1", "h1"};
-                typeInto(editor, QStringLiteral("%1_%2").arg(QLatin1String(arrays[value])).arg(row), values[value]);
+                typeInto(editor, QStringLiteral("%1_%2").arg(QLatin1String(arrays[value])).arg(row),
+                         QString::number(values[value]));
             }
         }
     }
@@ -73,7 +66,7 @@ private:
     static QStringList gridTexts(QWidget *editor)
     {
         QStringList texts;
-        for (QLineEdit *box : editor->findChild<QWidget *>(QStringLiteral("fraf9"))->findChildren<QLineEdit *>()) {
+        for (QLineEdit *box : child(editor, QStringLiteral("fraf9"))->findChildren<QLineEdit *>()) {
             texts.append(box->text());
         }
         return texts;
@@ -82,18 +75,8 @@ private:
     // Every stored rating as "course tee rating slope", the rating as SQLite writes it back.
     static QStringList storedRatings(const TestProgram &program)
     {
-        SQLite::Database book(program.context.databasePath().toStdString());
-        SQLite::Statement rows(book, "SELECT course_name, tee, course_rating, slope_rating FROM tee_ratings"
-                                     " ORDER BY course_name, tee");
-        QStringList ratings;
-        while (rows.executeStep()) {
-            QStringList row;
-            for (int column = 0; column < 4; ++column) {
-                row.append(QString::fromUtf8(rows.getColumn(column).getText()));
-            }
-            ratings.append(row.join(QLatin1Char(' ')));
-        }
-        return ratings;
+        return program.query("SELECT course_name, tee, course_rating, slope_rating FROM tee_ratings"
+                             " ORDER BY course_name, tee");
     }
 
     static void typeRatings(frmNewCourse *editor, const QStringList &texts)
@@ -105,118 +88,57 @@ private:
     }
 
 private Q_SLOTS:
-    // Two courses added to an empty table, the second of nine holes: listed at once everywhere, and scored.
-    void newCoursesGetConsecutiveIdsFromZeroAndAreListedAtOnce()
+    // A nine-hole course and an eighteen-hole one added to an empty table: stored field by field,
+    // listed at once everywhere, and scored.
+    void newCoursesAreStoredAndListedAtOnce()
     {
         TestProgram program;
         frmNewCourse *editor = openEditor(program);
         QVERIFY(editor);
-        nameNewCourse(editor, QStringLiteral("  Ash Hill  "));
+        click(editor, QStringLiteral("Option1_0"));
+        nameNewCourse(editor, QStringLiteral("  Oak Ridge  "));
         typeInto(editor, QStringLiteral("yb1_0"), QStringLiteral("350"));
         click(editor, QStringLiteral("cmdSaveData"));
-        click(editor, QStringLiteral("Option1_0"));
-        nameNewCourse(editor, QStringLiteral("Oak Ridge"));
-        typeNine(editor, 1);
-        click(editor, QStringLiteral("cmdSaveData"));
-
-        QVERIFY(program.messages.shown.isEmpty());
-        const QList<QStringList> stored = storedCourses(program);
-        QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[0].mid(0, 3), (QStringList {"0", "Ash Hill", "True"}));
-        QCOMPARE(stored[0].at(holeIndex(1, Blue)), QStringLiteral("350"));
-        QCOMPARE(stored[1].mid(0, 3), (QStringList {"1", "Oak Ridge", "False"}));
-        QCOMPARE(stored[1].at(holeIndex(9, Handicap)), QStringLiteral("10"));
-        QCOMPARE(stored[1].mid(holeIndex(10, Blue)), QStringList(50, QStringLiteral("0")));
-        QCOMPARE(program.context.state.last_course, 1);
-        QCOMPARE(program.context.state.course_cache, stored);
-        // After a save the editor starts afresh; the mode, size and name stay.
-        QCOMPARE(program.context.state.course_record, QStringList(Fields, QStringLiteral("0")));
-        QCOMPARE(gridTexts(editor), QStringList(49, QStringLiteral("0")));
-        QCOMPARE(entry(editor, QStringLiteral("txtNewName"))->text(), QStringLiteral("Oak Ridge"));
-
-        QCOMPARE(program.context.pickLists.courses()->stringList(), (QStringList {"Ash Hill", "Oak Ridge"}));
-        QCOMPARE(editor->findChild<QComboBox *>(QStringLiteral("cboName"))->currentText(),
-                 QStringLiteral("Select Course"));
-        click(editor, QStringLiteral("cmdViewCourse"));
-        QWidget *viewer = program.windows.loaded(QStringLiteral("frmCourse"));
-        choose(viewer, QStringLiteral("cboCourse"), 1);
-        QCOMPARE(text(viewer, QStringLiteral("lblb1_0")), QStringLiteral("401"));
-        click(viewer, QStringLiteral("cmdExit"));
-        click(program.windows.loaded(QStringLiteral("frmMain")), QStringLiteral("cmdRoundInfo"));
-        QWidget *scoreCard = program.windows.loaded(QStringLiteral("frmScoreround"));
-        QVERIFY(scoreCard && scoreCard->isVisible());
-        choose(scoreCard, QStringLiteral("cboCourse"), 1);
-        QCOMPARE(text(scoreCard, QStringLiteral("lblp1_1")), QStringLiteral("5"));
-        QCOMPARE(text(scoreCard, QStringLiteral("lblby")), QString::number(9 * 405));
-        QCOMPARE(program.context.state.round_record.value(1), QStringLiteral("Oak Ridge"));
-    }
-
-    void bothNinesAreStoredFieldByField()
-    {
-        TestProgram program;
-        frmNewCourse *editor = openEditor(program);
-        QVERIFY(editor);
-        nameNewCourse(editor, QStringLiteral("Cedar"));
+        click(editor, QStringLiteral("Option1_1"));
+        nameNewCourse(editor, QStringLiteral("Ash Hill"));
         typeNine(editor, 1);
         click(editor, QStringLiteral("cmdf9"));
         typeNine(editor, 10);
         click(editor, QStringLiteral("cmdSaveData"));
 
-        const QStringList course = storedCourses(program).value(0);
-        QCOMPARE(course.size(), Fields);
-        int totals[2][4] = {};
-        for (int hole = 1; hole <= 18; ++hole) {
-            const QStringList values = typedHole(hole);
-            for (int value = Blue; value <= Handicap; ++value) {
-                QCOMPARE(course.at(holeIndex(hole, Value(value))), values[value]);
-                if (value != Handicap) {
-                    totals[hole > 9][value] += values[value].toInt();
-                }
-            }
-        }
-        for (int value = Blue; value <= Par; ++value) {
-            QCOMPARE(course.at(frontTotalIndex(Value(value))), QString::number(totals[0][value]));
-            QCOMPARE(course.at(backTotalIndex(Value(value))), QString::number(totals[1][value]));
-        }
-        QCOMPARE(course.at(frontTotalIndex(Handicap)), QStringLiteral("0"));
-        QCOMPARE(course.at(backTotalIndex(Handicap)), QStringLiteral("0"));
-    }
-
-    void namesThatAreNoNamesSaveNothing_data()
-    {
-        QTest::addColumn<bool>("editMode");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("new, empty") << false << "";
-        QTest::newRow("new, blanks only") << false << "    ";
-        QTest::newRow("new, the prompt") << false << " Select Course ";
-        QTest::newRow("edit, the prompt") << true << "Select Course";
-        QTest::newRow("edit, blanks only") << true << "   ";
-    }
-    void namesThatAreNoNamesSaveNothing()
-    {
-        QFETCH(bool, editMode);
-        QFETCH(QString, name);
-        TestProgram program;
-        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {})});
-        QVERIFY(editor);
-        program.messages.answers = {MessageAnswer::Yes};
-        typeInto(editor, QStringLiteral("yb1_2"), QStringLiteral("123"));
-        if (editMode) {
-            click(editor, QStringLiteral("Option2_1"));
-            editor->findChild<QComboBox *>(QStringLiteral("cboName"))->setEditText(name);
-        } else {
-            nameNewCourse(editor, name);
-        }
-        click(editor, QStringLiteral("cmdSaveData"));
         QVERIFY(program.messages.shown.isEmpty());
-        QCOMPARE(storedCourses(program).size(), 1);
-        QCOMPARE(entry(editor, QStringLiteral("yb1_2"))->text(), QStringLiteral("123"));
+        const QList<QStringList> stored = storedCourses(program);
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0].mid(0, 3), (QStringList {"0", "Oak Ridge", "False"}));
+        QCOMPARE(stored[0].at(holeIndex(1, Blue)), QStringLiteral("350"));
+        QCOMPARE(stored[0].mid(holeIndex(10, Blue)), QStringList(50, QStringLiteral("0")));
+        QCOMPARE(stored[1].mid(0, 3), (QStringList {"1", "Ash Hill", "True"}));
+        QCOMPARE(stored[1].at(holeIndex(1, Blue)), QStringLiteral("401"));
+        QCOMPARE(stored[1].at(holeIndex(18, Handicap)), QStringLiteral("1"));
+        QCOMPARE(stored[1].at(frontTotalIndex(White)), QString::number(9 * 375));
+        QCOMPARE(stored[1].at(backTotalIndex(Par)), QStringLiteral("36"));
+        QCOMPARE(stored[1].at(backTotalIndex(Handicap)), QStringLiteral("0"));
+        QCOMPARE(program.context.state.course_cache, stored);
+        // After a save the editor starts afresh; the mode, size and name stay.
+        QCOMPARE(gridTexts(editor), QStringList(49, QStringLiteral("0")));
+        QCOMPARE(entry(editor, QStringLiteral("txtNewName"))->text(), QStringLiteral("Ash Hill"));
+
+        QCOMPARE(program.context.pickLists.courses()->stringList(), (QStringList {"Oak Ridge", "Ash Hill"}));
+        click(editor, QStringLiteral("cmdViewCourse"));
+        QWidget *viewer = program.windows.loaded(QStringLiteral("frmCourse"));
+        choose(viewer, QStringLiteral("cboCourse"), 0);
+        QCOMPARE(text(viewer, QStringLiteral("lblb1_0")), QStringLiteral("350"));
+        click(viewer, QStringLiteral("cmdExit"));
+        click(program.windows.loaded(QStringLiteral("frmMain")), QStringLiteral("cmdRoundInfo"));
+        QWidget *scoreCard = program.windows.loaded(QStringLiteral("frmScoreround"));
+        choose(scoreCard, QStringLiteral("cboCourse"), 1);
+        QCOMPARE(text(scoreCard, QStringLiteral("lblp1_1")), QStringLiteral("5"));
     }
 
+    // The chosen course's handicap totals go along, though its back nine was never shown.
     void updateAfterYesRewritesTheLaterOfTwoNamesakes()
     {
         TestProgram program;
-        // The chosen course's handicap totals go along; its back nine is never shown, so h19 too.
         QStringList pine = sampleCourse(QStringLiteral("Pine"), {});
         pine[frontTotalIndex(Handicap)] = QStringLiteral("77");
         pine[backTotalIndex(Handicap)] = QStringLiteral("55");
@@ -233,12 +155,10 @@ private Q_SLOTS:
         QCOMPARE(question.title, QStringLiteral(" Update a course "));
         QCOMPARE(question.text, QStringLiteral(" Are you sure you want to update this course? "));
         QCOMPARE(question.buttons, MessageButtons::YesNo);
-        QCOMPARE(question.icon, MessageIcon::Critical);
         QCOMPARE(question.defaultButton, MessageAnswer::No);
 
         const QList<QStringList> after = storedCourses(program);
-        QCOMPARE(after[0], before[0]);
-        QCOMPARE(after[1], before[1]);
+        QCOMPARE(after.mid(0, 2), before.mid(0, 2));
         QStringList expected = before[2];
         expected[Name] = QStringLiteral("Pine");
         expected[holeIndex(1, Blue)] = QStringLiteral("999");
@@ -246,8 +166,6 @@ private Q_SLOTS:
         expected[frontTotalIndex(Handicap)] = QStringLiteral("77");
         expected[backTotalIndex(Handicap)] = QStringLiteral("55");
         QCOMPARE(after[2], expected);
-        QCOMPARE(editor->findChild<QComboBox *>(QStringLiteral("cboName"))->currentText(),
-                 QStringLiteral("Select Course"));
         QCOMPARE(gridTexts(editor), QStringList(49, QStringLiteral("0")));
         QCOMPARE(program.context.state.course_cache, after);
     }
@@ -268,14 +186,13 @@ private Q_SLOTS:
         TestProgram program;
         QStringList ash = sampleCourse(QStringLiteral("Ash"), {});
         ash[frontTotalIndex(Handicap)] = QStringLiteral("77");
-        ash[backTotalIndex(Handicap)] = QStringLiteral("55");
         frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {}), ash});
         QVERIFY(editor);
         const QList<QStringList> before = storedCourses(program);
         editCourse(editor, 1);
         click(editor, QStringLiteral("cmdf9"));
         typeInto(editor, QStringLiteral("yr1_4"), QStringLiteral("222"));
-        auto *names = editor->findChild<QComboBox *>(QStringLiteral("cboName"));
+        auto *names = child<QComboBox>(editor, QStringLiteral("cboName"));
         if (!name.isEmpty()) {
             names->setEditText(name);
         }
@@ -287,40 +204,30 @@ private Q_SLOTS:
 
         QCOMPARE(program.messages.shown.size(), told.isEmpty() ? 1 : 2);
         if (!told.isEmpty()) {
-            QCOMPARE(program.messages.shown[1].title, QStringLiteral(" Update a course "));
             QCOMPARE(program.messages.shown[1].text, told);
-            QCOMPARE(program.messages.shown[1].buttons, MessageButtons::Ok);
         }
         QCOMPARE(storedCourses(program), before);
         QCOMPARE(gridTexts(editor), grid);
         QCOMPARE(program.context.state.course_record, record);
         QCOMPARE(names->currentText(), shownName);
-        QCOMPARE(editor->findChild<QAbstractButton *>(QStringLiteral("cmdf9"))->text(), QStringLiteral("&Front Nine"));
 
-        // The user can go on and save what is on screen.
+        // The user can go on and save what is on screen: with the back nine shown,
+        // the front handicap total stays and the back one becomes 0.
         names->setEditText(QStringLiteral("Ash"));
         program.messages.answers = {MessageAnswer::Yes};
         click(editor, QStringLiteral("cmdSaveData"));
         const QStringList saved = storedCourses(program).at(1);
         QCOMPARE(saved.at(holeIndex(14, Red)), QStringLiteral("222"));
-        // Saved with the back nine shown: the front handicap total stays, the back one becomes 0.
         QCOMPARE(saved.at(frontTotalIndex(Handicap)), QStringLiteral("77"));
         QCOMPARE(saved.at(backTotalIndex(Handicap)), QStringLiteral("0"));
     }
 
-    void namesWithQuotesAndWildcardsTouchNoOtherCourse_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("quote") << "O'Hara's Links";
-        QTest::newRow("percent") << "P%";
-        QTest::newRow("underscore") << "Pin_";
-        QTest::newRow("brackets and star") << "[Pine]*";
-    }
+    // A quote and wildcards are letters of the name.
     void namesWithQuotesAndWildcardsTouchNoOtherCourse()
     {
-        QFETCH(QString, name);
+        const QString name = QStringLiteral("P%n_'s");
         TestProgram program;
-        frmNewCourse *editor = openEditor(program, {sampleCourse("Pine", {}), sampleCourse("O'Hara's Linksx", {})});
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Pine's", {}), sampleCourse("P%n_'sx", {})});
         QVERIFY(editor);
         nameNewCourse(editor, name);
         typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("3"));
@@ -330,78 +237,41 @@ private Q_SLOTS:
 
         const QList<QStringList> others = storedCourses(program).mid(0, 2);
         editCourse(editor, 2);
-        QCOMPARE(entry(editor, QStringLiteral("p1_0"))->text(), QStringLiteral("3"));
         typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("5"));
         program.messages.answers = {MessageAnswer::Yes};
         click(editor, QStringLiteral("cmdSaveData"));
-        QCOMPARE(program.messages.shown.size(), 1);
         QCOMPARE(storedCourses(program).mid(0, 2), others);
         QCOMPARE(storedCourses(program).at(2).at(holeIndex(1, Par)), QStringLiteral("5"));
     }
 
-    void refusedSaveIsToldAndKeepsTheEntries()
+    // A name of blanks saves nothing; nor does a scorebook that refuses, which is told. The entries stay.
+    void noNameOrARefusalSavesNothing()
     {
         TestProgram program;
         frmNewCourse *editor = openEditor(program);
         QVERIFY(editor);
+        typeInto(editor, QStringLiteral("yw1_1"), QStringLiteral("310"));
+        const QStringList grid = gridTexts(editor);
+        nameNewCourse(editor, QStringLiteral("    "));
+        click(editor, QStringLiteral("cmdSaveData"));
+        QVERIFY(program.messages.shown.isEmpty());
+
         program.changeFromOutside(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON courseinfo "
                                                  "BEGIN SELECT RAISE(ABORT, 'no room'); END"));
         nameNewCourse(editor, QStringLiteral("Birch"));
-        typeInto(editor, QStringLiteral("yw1_1"), QStringLiteral("310"));
-        const QStringList grid = gridTexts(editor);
-        const QStringList record = program.context.state.course_record;
         click(editor, QStringLiteral("cmdSaveData"));
-
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY(program.messages.shown[0].text.startsWith(QLatin1String("The course was not saved.")));
-        QCOMPARE(program.messages.shown[0].buttons, MessageButtons::Ok);
         QVERIFY(storedCourses(program).isEmpty());
         QCOMPARE(program.context.state.last_course, -1);
         QCOMPARE(gridTexts(editor), grid);
-        QCOMPARE(program.context.state.course_record, record);
 
         program.changeFromOutside(QStringLiteral("DROP TRIGGER refuse"));
         click(editor, QStringLiteral("cmdSaveData"));
-        QCOMPARE(storedCourses(program).size(), 1);
         QCOMPARE(storedCourses(program).at(0).at(holeIndex(2, White)), QStringLiteral("310"));
     }
 
-    void newCourseIsSavedWithItsTeeRatings()
-    {
-        TestProgram program;
-        frmNewCourse *editor = openEditor(program);
-        nameNewCourse(editor, QStringLiteral("Birch"));
-        typeRatings(editor, {"73.1", "135", " 71.3", "128 ", "", ""});
-        click(editor, QStringLiteral("cmdSaveData"));
-        QVERIFY(program.messages.shown.isEmpty());
-        QCOMPARE(storedCourses(program).size(), 1);
-        QCOMPARE(storedRatings(program), (QStringList {"Birch blue 73.1 135", "Birch white 71.3 128"}));
-        QCOMPARE(entry(editor, QStringLiteral("txtRating_0"))->text(), QString());
-    }
-
-    void editModeShowsTheRatingsAndReplacesThem()
-    {
-        TestProgram program;
-        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {}), sampleCourse("Ash", {})});
-        handicap_data::rate(program, "Elm", "blue", "70.0", 120);
-        handicap_data::rate(program, "Elm", "red", "68.2", 115);
-        handicap_data::rate(program, "Ash", "red", "66.0", 110);
-        editCourse(editor, 0);
-        QStringList shown;
-        for (int tee = 0; tee < 3; ++tee) {
-            shown << text(editor, QStringLiteral("txtRating_%1").arg(tee))
-                  << text(editor, QStringLiteral("txtSlope_%1").arg(tee));
-        }
-        QCOMPARE(shown, (QStringList {"70.0", "120", "", "", "68.2", "115"}));
-
-        typeRatings(editor, {"70.0", "120", "69.5", "118", "", ""});
-        program.messages.answers = {MessageAnswer::Yes};
-        click(editor, QStringLiteral("cmdSaveData"));
-        QCOMPARE(program.messages.titles(), QStringList {" Update a course "});
-        QCOMPARE(storedRatings(program),
-                 (QStringList {"Ash red 66.0 110", "Elm blue 70.0 120", "Elm white 69.5 118"}));
-    }
-
+    // Nothing is saved until every rating is right; then the ratings go with the course.
     void wrongRatingsSaveNothing_data()
     {
         QTest::addColumn<QStringList>("ratings");
@@ -409,7 +279,6 @@ private Q_SLOTS:
         QTest::newRow("two decimals") << QStringList {"71.35", "128"} << "The Blue course rating";
         QTest::newRow("slope too high") << QStringList {"", "", "71.3", "156"} << "The White slope rating";
         QTest::newRow("slope alone") << QStringList {"", "", "", "", "", "120"} << "The Red tee needs both";
-        QTest::newRow("not a number") << QStringList {"seventy", "128"} << "The Blue course rating";
     }
     void wrongRatingsSaveNothing()
     {
@@ -427,10 +296,27 @@ private Q_SLOTS:
         QVERIFY(storedRatings(program).isEmpty());
         QCOMPARE(text(editor, QStringLiteral("yw1_1")), QStringLiteral("310"));
 
-        // Corrected, it all saves.
-        typeRatings(editor, {});
+        typeRatings(editor, {"73.1", "135", " 71.3", "128 ", "", ""});
         click(editor, QStringLiteral("cmdSaveData"));
         QCOMPARE(storedCourses(program).size(), 1);
+        QCOMPARE(storedRatings(program), (QStringList {"Birch blue 73.1 135", "Birch white 71.3 128"}));
+        QCOMPARE(text(editor, QStringLiteral("txtRating_0")), QString());
+    }
+
+    // Edit mode shows a course's ratings; saving replaces them all.
+    void ratingsAreShownAndReplaced()
+    {
+        TestProgram program;
+        frmNewCourse *editor = openEditor(program, {sampleCourse("Elm", {})});
+        handicap_data::rate(program, "Elm", "blue", "70.0", 120);
+        handicap_data::rate(program, "Elm", "red", "68.2", 115);
+        editCourse(editor, 0);
+        QCOMPARE(texts(editor, QStringLiteral("txtRating_%1"), 0, 2), (QStringList {"70.0", "", "68.2"}));
+        QCOMPARE(text(editor, QStringLiteral("txtSlope_2")), QStringLiteral("115"));
+        typeRatings(editor, {"70.0", "120", "69.5", "118", "", ""});
+        program.messages.answers = {MessageAnswer::Yes};
+        click(editor, QStringLiteral("cmdSaveData"));
+        QCOMPARE(storedRatings(program), (QStringList {"Elm blue 70.0 120", "Elm white 69.5 118"}));
     }
 
     void ratingBoxesFollowTheGridInTabOrderWithTheirNames()
@@ -440,14 +326,14 @@ private Q_SLOTS:
         QWidget *box = entry(editor, QStringLiteral("h1_8"));
         QStringList names;
         for (int step = 0; step < 7; ++step) {
-            box = box->nextInFocusChain();
-            while (box->focusPolicy() == Qt::NoFocus) {
+            do {
                 box = box->nextInFocusChain();
-            }
+            } while (box->focusPolicy() == Qt::NoFocus);
             names.append(box->accessibleName());
         }
-        QCOMPARE(names, (QStringList {"Blue course rating", "Blue slope rating", "White course rating",
-                                      "White slope rating", "Red course rating", "Red slope rating", "Back Nine"}));
+        QCOMPARE(names,
+                 (QStringList {"Blue course rating", "Blue slope rating", "White course rating", "White slope rating",
+                               "Red course rating", "Red slope rating", "Back Nine"}));
     }
 };
 

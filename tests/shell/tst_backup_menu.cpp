@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
 
 // Back up and restore from the main menu's File menu.
@@ -20,37 +19,27 @@ private:
 
     static int golfers(TestProgram &program) { return program.open(QStringLiteral("golfers"))->recordCount(); }
 
-    static QString folderFile(TestProgram &program, const QString &name) { return program.folder.filePath(name); }
-
-private Q_SLOTS:
-    void fileMenuIsReachableByKeyboard()
+    static QString dated(const char *pattern)
     {
-        TestProgram program;
-        FormWindow *main = program.startUp();
-        auto *bar = main->findChild<QMenuBar *>("mnuBar");
-        QVERIFY(bar);
-        auto *file = main->findChild<QMenu *>("mnuFile");
-        QCOMPARE(file->title(), QStringLiteral("&File"));
-        QCOMPARE(action(main, "mnuBackUp")->text(), QStringLiteral("&Back up scorebook…"));
-        QCOMPARE(action(main, "mnuRestore")->text(), QStringLiteral("&Restore from backup…"));
-        QCOMPARE(file->actions(), (QList<QAction *> {action(main, "mnuBackUp"), action(main, "mnuRestore")}));
+        return QString::fromLatin1(pattern).arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     }
 
+private Q_SLOTS:
     void backupOffersADatedNameAndWritesTheCopy()
     {
         TestProgram program;
         program.addGolfer(QStringLiteral("Ann"));
         FormWindow *main = program.startUp();
-        const QString target = folderFile(program, QStringLiteral("copy.mdb"));
+        auto *file = main->findChild<QMenu *>("mnuFile");
+        QCOMPARE(file->title(), QStringLiteral("&File"));
+        QCOMPARE(action(main, "mnuBackUp")->text(), QStringLiteral("&Back up scorebook…"));
+        QCOMPARE(action(main, "mnuRestore")->text(), QStringLiteral("&Restore from backup…"));
+        QCOMPARE(file->actions(), (QList<QAction *> {action(main, "mnuBackUp"), action(main, "mnuRestore")}));
+
+        const QString target = program.folder.filePath(QStringLiteral("copy.mdb"));
         program.files.answers = {target};
-
         action(main, "mnuBackUp")->trigger();
-
-        QCOMPARE(
-            program.files.suggested,
-            QStringList {folderFile(
-                program,
-                QStringLiteral("teedat2000-%1.mdb").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))))});
+        QCOMPARE(program.files.suggested, QStringList {program.folder.filePath(dated("teedat2000-%1.mdb"))});
         QCOMPARE(scorebook::backupProblem(target), QString());
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY(program.messages.shown.first().text.startsWith(QLatin1String("The scorebook was backed up to")));
@@ -61,7 +50,7 @@ private Q_SLOTS:
         TestProgram program;
         program.addGolfer(QStringLiteral("Ann"));
         FormWindow *main = program.startUp();
-        const QString notes = folderFile(program, QStringLiteral("notes.mdb"));
+        const QString notes = program.folder.filePath(QStringLiteral("notes.mdb"));
         QFile file(notes);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("golfer_name\r\nBob\r\n");
@@ -88,7 +77,7 @@ private Q_SLOTS:
         TestProgram program;
         program.addGolfer(QStringLiteral("Ann"));
         FormWindow *main = program.startUp();
-        const QString backup = folderFile(program, QStringLiteral("backup.mdb"));
+        const QString backup = program.folder.filePath(QStringLiteral("backup.mdb"));
         program.files.answers = {backup};
         action(main, "mnuBackUp")->trigger();
         program.addGolfer(QStringLiteral("Bob"));
@@ -101,9 +90,7 @@ private Q_SLOTS:
         const bool restored = answer == MessageAnswer::Yes;
         QCOMPARE(program.messages.shown.first().buttons, MessageButtons::YesNo);
         QCOMPARE(golfers(program), restored ? 1 : 2);
-        const QString kept = folderFile(program,
-                                        QStringLiteral("teedat2000-replaced-%1.mdb")
-                                            .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+        const QString kept = program.folder.filePath(dated("teedat2000-replaced-%1.mdb"));
         QCOMPARE(QFile::exists(kept), restored);
         if (restored) {
             QVERIFY(program.messages.shown.last().text.contains(kept));

@@ -39,11 +39,12 @@ public:
     QList<MessageRequest> shown;
 };
 
+// Records each file played; a file plays only while the device is open.
 class FakeSoundDevice : public SoundDevice
 {
 public:
-    explicit FakeSoundDevice(QStringList *log)
-        : m_log(log)
+    explicit FakeSoundDevice(QStringList *played)
+        : m_played(played)
     { }
     void command(const QString &word) override
     {
@@ -52,14 +53,12 @@ public:
         } else if (word.compare(QLatin1String("close"), Qt::CaseInsensitive) == 0) {
             m_open = false;
         } else if (m_open && word.compare(QLatin1String("PLAY"), Qt::CaseInsensitive) == 0) {
-            played->append(fileName());
+            m_played->append(fileName());
         }
-        m_log->append(word);
     }
-    QStringList *played = nullptr;
 
 private:
-    QStringList *m_log;
+    QStringList *m_played;
     bool m_open = false;
 };
 

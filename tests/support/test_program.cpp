@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 TestProgram::TestProgram()
     : windows([this] { ++endRequests; })
@@ -22,11 +23,7 @@ TestProgram::TestProgram()
     context.clock = &clock;
     context.files = &files;
     context.printPreview = &printPreview;
-    context.makeSoundDevice = [this] {
-        auto device = std::make_unique<FakeSoundDevice>(&soundCommands);
-        device->played = &soundsPlayed;
-        return device;
-    };
+    context.makeSoundDevice = [this] { return std::make_unique<FakeSoundDevice>(&soundsPlayed); };
     context.windows = &windows;
     registerWindows(windows, context);
     askWhenScorebookBusy(messages);
@@ -59,6 +56,21 @@ void TestProgram::changeFromOutside(const QString &sql) const
 {
     SQLite::Database other(context.databasePath().toStdString(), SQLite::OPEN_READWRITE);
     other.exec(sql.toStdString());
+}
+
+QStringList TestProgram::query(const char *sql) const
+{
+    SQLite::Database book(context.databasePath().toStdString());
+    SQLite::Statement rows(book, sql);
+    QStringList found;
+    while (rows.executeStep()) {
+        QStringList values;
+        for (int column = 0; column < rows.getColumnCount(); ++column) {
+            values.append(QString::fromUtf8(rows.getColumn(column).getText()));
+        }
+        found.append(values.join(QLatin1Char(' ')));
+    }
+    return found;
 }
 
 void TestProgram::addCourse(const QStringList &courseRecord)

@@ -31,6 +31,9 @@ public:
     // Another program changes the scorebook behind the windows' backs.
     void changeFromOutside(const QString &sql) const;
 
+    // Each row the query finds, its values as text parted by blanks.
+    QStringList query(const char *sql) const;
+
     // A connection of the test's own on a table of the scorebook.
     std::unique_ptr<DataControl> open(const QString &table) const;
 
@@ -43,7 +46,6 @@ public:
     FakeClock clock;
     FakeFileChooser files;
     FakePrintPreview printPreview;
-    QStringList soundCommands;
     QStringList soundsPlayed;
     int endRequests = 0;
     WindowRegistry windows;

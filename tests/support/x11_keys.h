@@ -22,8 +22,6 @@ inline QKeyEvent *event(QEvent::Type type, QChar typed)
         return new QKeyEvent(type, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
     case '\b':
         return new QKeyEvent(type, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-    case 0x1b:
-        return new QKeyEvent(type, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
     default:
         return new QKeyEvent(type, QKeySequence(typed.toUpper())[0].key(), Qt::NoModifier, QString(typed));
     }
