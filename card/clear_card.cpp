@@ -13,8 +13,8 @@ void clear_card(CardGrid &card)
             (*row)[i]->setText(zero);
         }
     }
-    for (QLabel *total : {card.lblby, card.lblwy, card.lblry, card.lblpf9, card.lblbtot, card.lblwtot, card.lblrtot,
-                          card.lblptot}) {
+    for (QLabel *total :
+         {card.lblby, card.lblwy, card.lblry, card.lblpf9, card.lblbtot, card.lblwtot, card.lblrtot, card.lblptot}) {
         total->setText(zero);
     }
     if (!card.txtName) {

@@ -69,8 +69,9 @@ CourseGrid::CourseGrid(QWidget *parent)
     std::array<QLineEdit *, 10> *valueColumns[] = {&yb1, &yw1, &yr1, &p1};
     const char *const arrayNames[] = {"yb1", "yw1", "yr1", "p1", "h1"};
     for (int row = 0; row <= 9; ++row) {
-        QLabel *rowHeader = row < 9 ? makeCell(this, QStringLiteral("lblH%1").arg(row + 1), QString(), CardColour::Grey)
-                                    : makeCell(this, QStringLiteral("lbltotal"), QStringLiteral("Total"), CardColour::Grey);
+        QLabel *rowHeader = row < 9
+            ? makeCell(this, QStringLiteral("lblH%1").arg(row + 1), QString(), CardColour::Grey)
+            : makeCell(this, QStringLiteral("lbltotal"), QStringLiteral("Total"), CardColour::Grey);
         if (row < 9) {
             lblHoles[row] = rowHeader;
         }

@@ -411,8 +411,9 @@ void frmNewCourse::storeRatings(const QString &course, const std::vector<handica
 
 bool frmNewCourse::confirmUpdate()
 {
-    return m_context.messages->show(this, {UpdateTitle, QStringLiteral(" Are you sure you want to update this course? "),
-                                           MessageButtons::YesNo, MessageIcon::Critical, MessageAnswer::No})
+    return m_context.messages->show(this,
+                                    {UpdateTitle, QStringLiteral(" Are you sure you want to update this course? "),
+                                     MessageButtons::YesNo, MessageIcon::Critical, MessageAnswer::No})
         == MessageAnswer::Yes;
 }
 

@@ -12,11 +12,10 @@
 #include "core/rules/round_totals.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "scoring/card_handicap.h"
-#include "scoring/round_details_row.h"
-#include "core/rules/round_totals.h"
 #include "printing/card_page.h"
 #include "printing/print_actions.h"
+#include "scoring/card_handicap.h"
+#include "scoring/round_details_row.h"
 #include "scoring/round_totals.h"
 #include "ui/app_context.h"
 #include "ui/form_controls.h"
@@ -344,10 +343,10 @@ std::optional<QDate> frmScoreround::playedOn() const
 
 bool frmScoreround::save_round(const QStringList &record, const QDate &day)
 {
-    const MessageAnswer answer
-        = m_context.messages->show(this, {QStringLiteral("Saving Round"),
-                                          QStringLiteral("Are you sure you want to save this round?"),
-                                          MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
+    const MessageAnswer answer = m_context.messages->show(
+        this,
+        {QStringLiteral("Saving Round"), QStringLiteral("Are you sure you want to save this round?"),
+         MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes});
     if (answer != MessageAnswer::Yes) {
         return false;
     }

@@ -1,8 +1,8 @@
 #include "shell/frm_about.h"
 
+#include "shell/window_registry.h"
 #include "ui/app_context.h"
 #include "ui/twips.h"
-#include "shell/window_registry.h"
 
 #include <QFrame>
 #include <QIcon>

@@ -1,17 +1,17 @@
 #include "shell/frm_main.h"
 
-#include "ui/app_context.h"
-#include "ui/picture_box.h"
-#include "ui/wait_cursor.h"
-#include "shell/backup_menu.h"
-#include "shell/window_registry.h"
 #include "core/records/course_cache.h"
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "ui/list_loaders.h"
 #include "core/scorebook/scorebook_file.h"
 #include "core/scorebook/scorebook_layout.h"
+#include "shell/backup_menu.h"
+#include "shell/window_registry.h"
+#include "ui/app_context.h"
+#include "ui/list_loaders.h"
+#include "ui/picture_box.h"
 #include "ui/scorebook_lists.h"
+#include "ui/wait_cursor.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "shell/teebook_program.h"
 
-#include "ui/busy_question.h"
 #include "shell/frm_main.h"
-#include "ui/teebook_style.h"
 #include "shell/window_catalog.h"
 #include "shell/window_registry.h"
+#include "ui/busy_question.h"
+#include "ui/teebook_style.h"
 
 #include <QApplication>
 

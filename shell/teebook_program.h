@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/app_context.h"
 #include "printing/qt_print_preview.h"
+#include "ui/app_context.h"
 #include "ui/system_seams.h"
 
 #include <memory>

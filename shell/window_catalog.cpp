@@ -10,8 +10,8 @@
 #include "shell/frm_about.h"
 #include "shell/window_registry.h"
 #include "stats/frm_stats.h"
-#include "ui/app_context.h"
 #include "trends/frm_trends.h"
+#include "ui/app_context.h"
 
 void registerWindows(WindowRegistry &windows, AppContext &context)
 {

@@ -3,8 +3,8 @@
 #include "core/records/shared_state.h"
 #include "paths/program_paths.h"
 #include "ui/image_list.h"
-#include "ui/seams.h"
 #include "ui/pick_lists.h"
+#include "ui/seams.h"
 
 #include <QString>
 

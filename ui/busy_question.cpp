@@ -1,7 +1,7 @@
 #include "ui/busy_question.h"
 
-#include "ui/seams.h"
 #include "core/scorebook/busy_wait.h"
+#include "ui/seams.h"
 
 #include <QApplication>
 

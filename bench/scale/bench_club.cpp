@@ -81,7 +81,8 @@ double statisticsSeconds(const QString &path)
     return medianSeconds(9, [&] {
         rounds.refresh();
         if (!rounds.isEmpty()) {
-            computeStats(readRoundsPlayedBy(rounds, QStringLiteral("Golfer %1").arg(golfer++), QStringLiteral("Course 7")));
+            computeStats(
+                readRoundsPlayedBy(rounds, QStringLiteral("Golfer %1").arg(golfer++), QStringLiteral("Course 7")));
         }
     });
 }
@@ -91,8 +92,7 @@ double plainStatisticsQuery(const QString &path)
     SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
     return medianSeconds(9, [&] {
         SQLite::Statement rows(db, "SELECT * FROM rounds WHERE golfer_name = 'Golfer 3' AND course_name = 'Course 7'");
-        while (rows.executeStep()) {
-        }
+        while (rows.executeStep()) { }
     });
 }
 
@@ -102,8 +102,9 @@ double golferRemovalSeconds(const QString &path, int *roundsRemoved)
     constexpr int Runs = 5;
     {
         SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
-        SQLite::Statement count(db, "SELECT count(*) FROM rounds WHERE trim(golfer_name, ' ') IN "
-                                    "('Golfer 100', 'Golfer 101', 'Golfer 102', 'Golfer 103', 'Golfer 104')");
+        SQLite::Statement count(db,
+                                "SELECT count(*) FROM rounds WHERE trim(golfer_name, ' ') IN "
+                                "('Golfer 100', 'Golfer 101', 'Golfer 102', 'Golfer 103', 'Golfer 104')");
         count.executeStep();
         *roundsRemoved = count.getColumn(0).getInt() / Runs;
     }
@@ -204,7 +205,8 @@ int main(int argc, char *argv[])
     verdict("peak memory under 2 x an empty window", menuPeak < 2 * emptyPeak);
 
     const double stats = statisticsSeconds(path);
-    report("statistics, one golfer on one course", stats, "SQLite: the same rounds unindexed", plainStatisticsQuery(path), 0);
+    report("statistics, one golfer on one course", stats, "SQLite: the same rounds unindexed",
+           plainStatisticsQuery(path), 0);
     verdict("statistics under 50 ms", stats < 0.050);
 
     int removed = 0;

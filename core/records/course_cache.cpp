@@ -1,8 +1,8 @@
 #include "core/records/course_cache.h"
 
 #include "core/records/course_layout.h"
-#include "core/scorebook/datgolf.h"
 #include "core/records/shared_state.h"
+#include "core/scorebook/datgolf.h"
 
 void load_course_cache(DataControl &courses, SharedState &state)
 {

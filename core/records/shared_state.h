@@ -3,7 +3,6 @@
 #include <QList>
 #include <QStringList>
 
-
 // The variables every window of the program shares, under the names the windows
 // use for them. The application makes one; each test case makes a fresh one.
 struct SharedState

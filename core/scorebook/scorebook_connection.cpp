@@ -1,8 +1,8 @@
 #include "core/scorebook/scorebook_connection.h"
 
+#include "core/records/text_rules.h"
 #include "core/scorebook/busy_wait.h"
 #include "core/scorebook/database_error.h"
-#include "core/records/text_rules.h"
 
 #include <algorithm>
 #include <sqlite3.h>

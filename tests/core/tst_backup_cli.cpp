@@ -1,6 +1,6 @@
 #include "core/scorebook/scorebook_file.h"
-#include "tests/core/cli_run.h"
 #include "core/scorebook/scorebook_restore.h"
+#include "tests/core/cli_run.h"
 
 #include <QFile>
 #include <QTemporaryDir>
