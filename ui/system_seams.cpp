@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -39,6 +40,18 @@ MessageAnswer QtMessageBoxes::show(QWidget *parent, const MessageRequest &reques
 struct WaveSoundDevice::Player
 {
     QSoundEffect effect;
+
+    // Qt reads the wave file on a thread of its own; if the program ends while
+    // that read is under way, the thread and Qt's sample cache wait on each
+    // other at exit for ever. So the read is let finish first (it takes a few
+    // milliseconds; at most two seconds are given).
+    ~Player()
+    {
+        const QDeadlineTimer deadline(2000);
+        while (effect.status() == QSoundEffect::Loading && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        }
+    }
 };
 
 WaveSoundDevice::WaveSoundDevice() = default;
