@@ -1,6 +1,5 @@
-#include "bench/launch_timing.h"
+#include "bench/launch_child.h"
 #include "bench/scorebook_generator.h"
-#include "shell/teebook_program.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -11,33 +10,10 @@
 // large scorebook, against the launch of a program that shows an empty window.
 // Run it under a display (xvfb-run works); each start runs in a fresh process.
 
-namespace {
-
-int showMainMenu(const QString &programDir)
-{
-    TeebookProgram program(program_paths::allIn(programDir));
-    if (!program.start()) {
-        return 1;
-    }
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmMain")) {
-            return QTest::qWaitForWindowExposed(window) ? 0 : 1;
-        }
-    }
-    return 1;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--menu") {
-        QApplication app(argc, argv);
-        return showMainMenu(QString::fromLocal8Bit(argv[2]));
-    }
-    if (argc == 2 && QByteArray(argv[1]) == "--empty") {
-        QApplication app(argc, argv);
-        return showEmptyWindow();
+    if (const auto child = runLaunchChild(argc, argv)) {
+        return *child;
     }
 
     QCoreApplication app(argc, argv);

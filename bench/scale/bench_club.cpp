@@ -1,4 +1,4 @@
-#include "bench/launch_timing.h"
+#include "bench/launch_child.h"
 #include "bench/scorebook_generator.h"
 #include "core/rules/golfer_removal.h"
 #include "core/rules/statistics.h"
@@ -20,52 +20,12 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
-#include <sys/resource.h>
-
 // A golf club's scorebook (200 courses, 5,000 golfers, 1,000,000 rounds): each
 // scale target, measured beside a baseline of the same run.
 //   bench_club [SCOREBOOK]   a copy of SCOREBOOK is used; without it one is generated.
 // Run under a display (xvfb-run -a) or with QT_QPA_PLATFORM=offscreen.
 
 namespace {
-
-long peakKilobytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// The child's side: show the main menu of the program folder, print peak memory.
-int showMainMenu(const QString &programDir)
-{
-    TeebookProgram program(program_paths::allIn(programDir), std::make_unique<FakeMessageBoxes>());
-    if (!program.start()) {
-        return 1;
-    }
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmMain") && QTest::qWaitForWindowExposed(window)) {
-            std::printf("%ld\n", peakKilobytes());
-            return 0;
-        }
-    }
-    return 1;
-}
-
-int showEmpty()
-{
-    const int failed = showEmptyWindow();
-    std::printf("%ld\n", peakKilobytes());
-    return failed;
-}
-
-long childPeakKilobytes(const QStringList &arguments)
-{
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    child.waitForFinished(60000);
-    return child.readAllStandardOutput().trimmed().toLong();
-}
 
 void verdict(const char *what, bool met)
 {
@@ -136,13 +96,17 @@ GridTimes gridSeconds(const QString &programDir)
     GridTimes times;
     times.open = medianSeconds(5, [&] {
         FormWindow *grid = windows.show(QStringLiteral("frmViewPR"));
-        QTest::qWaitForWindowExposed(grid);
+        if (!QTest::qWaitForWindowExposed(grid)) {
+            std::fprintf(stderr, "the grid was not shown\n");
+        }
         grid->repaint();
         windows.unload(QStringLiteral("frmViewPR"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
     FormWindow *grid = windows.show(QStringLiteral("frmViewPR"));
-    QTest::qWaitForWindowExposed(grid);
+    if (!QTest::qWaitForWindowExposed(grid)) {
+        std::fprintf(stderr, "the grid was not shown\n");
+    }
     auto *table = grid->findChild<QTableView *>();
     times.toEnd = medianSeconds(5, [&] {
         table->scrollToTop();
@@ -157,13 +121,8 @@ GridTimes gridSeconds(const QString &programDir)
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--menu") {
-        QApplication app(argc, argv);
-        return showMainMenu(QString::fromLocal8Bit(argv[2]));
-    }
-    if (argc == 2 && QByteArray(argv[1]) == "--empty") {
-        QApplication app(argc, argv);
-        return showEmpty();
+    if (const auto child = runLaunchChild(argc, argv)) {
+        return *child;
     }
 
     QApplication app(argc, argv);
