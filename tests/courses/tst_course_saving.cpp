@@ -222,28 +222,6 @@ private Q_SLOTS:
         QCOMPARE(saved.at(backTotalIndex(Handicap)), QStringLiteral("0"));
     }
 
-    // A quote and wildcards are letters of the name.
-    void namesWithQuotesAndWildcardsTouchNoOtherCourse()
-    {
-        const QString name = QStringLiteral("P%n_'s");
-        TestProgram program;
-        frmNewCourse *editor = openEditor(program, {sampleCourse("Pine's", {}), sampleCourse("P%n_'sx", {})});
-        QVERIFY(editor);
-        nameNewCourse(editor, name);
-        typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("3"));
-        click(editor, QStringLiteral("cmdSaveData"));
-        QVERIFY(program.messages.shown.isEmpty());
-        QCOMPARE(storedCourses(program).at(2).at(Name), name);
-
-        const QList<QStringList> others = storedCourses(program).mid(0, 2);
-        editCourse(editor, 2);
-        typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("5"));
-        program.messages.answers = {MessageAnswer::Yes};
-        click(editor, QStringLiteral("cmdSaveData"));
-        QCOMPARE(storedCourses(program).mid(0, 2), others);
-        QCOMPARE(storedCourses(program).at(2).at(holeIndex(1, Par)), QStringLiteral("5"));
-    }
-
     // A name of blanks saves nothing; nor does a scorebook that refuses, which is told. The entries stay.
     void noNameOrARefusalSavesNothing()
     {
