@@ -13,13 +13,10 @@
 #include "ui/wait_cursor.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace { } // namespace
 
 frmGolfer::frmGolfer(AppContext &context)
     : FormWindow(context, QStringLiteral("frmGolfer"))
@@ -41,18 +38,14 @@ frmGolfer::frmGolfer(AppContext &context)
                                  QStringLiteral(" Tee and date of this golfer's rounds saved before handicaps ")))
 {
     setWindowTitle(QStringLiteral("Enter Golfer Information"));
-    lblTitle->setProperty("onGreen", true);
     lblName->setProperty("onGreen", true);
-    lblShadow->setProperty("shadow", true);
 
     QFont rounded(QStringLiteral("Arial Rounded MT Bold"), 12);
     rounded.setBold(true);
     QFont titleFont = rounded;
     titleFont.setPointSize(20);
-    for (QLabel *label : {lblTitle, lblShadow}) {
-        label->setFont(titleFont);
-        label->setObjectName(label == lblTitle ? QStringLiteral("lblTitle") : QStringLiteral("lblShadow"));
-    }
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblShadow->setObjectName(QStringLiteral("lblShadow"));
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->setFont(rounded);
     lblName->setBuddy(cboAddGolfer);
@@ -64,14 +57,7 @@ frmGolfer::frmGolfer(AppContext &context)
     cboAddGolfer->setMinimumWidth(280);
     cboAddGolfer->setAccessibleName(QStringLiteral("Golfer name"));
 
-    // The heading with its shadow one step behind it.
-    auto *heading = new QWidget(this);
-    auto *headingLayout = new QGridLayout(heading);
-    headingLayout->setContentsMargins(0, 0, 3, 3);
-    headingLayout->addWidget(lblShadow, 0, 0, Qt::AlignCenter);
-    headingLayout->addWidget(lblTitle, 0, 0, Qt::AlignCenter);
-    lblShadow->setContentsMargins(3, 3, 0, 0);
-    lblTitle->raise();
+    QWidget *heading = makeShadowedTitle(this, lblTitle, lblShadow, titleFont);
 
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(lblName);

@@ -52,18 +52,14 @@ frmHandicap::frmHandicap(AppContext &context)
     , cmdHelp(makeHelpButton())
 {
     setWindowTitle(QStringLiteral("Handicap Index"));
-    setStyleSheet(QStringLiteral("QLabel#lblTitle { color: rgb(255,253,231); }"
-                                 "QLabel[handicapValue=\"true\"] { color: rgb(255,253,231); font-weight: bold; }"
+    setStyleSheet(QStringLiteral("QLabel[handicapValue=\"true\"] { color: rgb(255,253,231); font-weight: bold; }"
                                  "QTableWidget { background: rgb(255,253,231); color: rgb(13,59,18);"
                                  " gridline-color: rgb(27,94,32); }"
                                  "QTableWidget:focus { border: 2px solid rgb(255,213,79); }"
                                  "QHeaderView::section { background: rgb(27,94,32); color: rgb(255,253,231);"
                                  " font-weight: bold; padding: 2px 4px; }"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    QFont titleFont(QStringLiteral("Serif"), 22, QFont::Bold);
-    titleFont.setItalic(true);
-    lblTitle->setFont(titleFont);
-    lblTitle->setAlignment(Qt::AlignCenter);
+    setPageTitle(lblTitle);
     QFont indexFont = lblIndex->font();
     indexFont.setPointSize(indexFont.pointSize() + 6);
     lblIndex->setFont(indexFont);

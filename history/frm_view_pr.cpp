@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,17 +58,8 @@ frmViewPR::frmViewPR(AppContext &context)
     headingFont.setBold(true);
     auto *shadow = new QLabel(lblViewPR->text(), this);
     shadow->setObjectName(QStringLiteral("lblViewPRShadow"));
-    for (QLabel *label : {shadow, lblViewPR}) {
-        label->setFont(headingFont);
-    }
     lblViewPR->setObjectName(QStringLiteral("lblViewPR"));
-    lblViewPR->setProperty("onGreen", true);
-    shadow->setProperty("shadow", true);
-    shadow->setContentsMargins(3, 3, 0, 0);
-
-    auto *heading = new QGridLayout;
-    heading->addWidget(shadow, 0, 0, Qt::AlignCenter);
-    heading->addWidget(lblViewPR, 0, 0, Qt::AlignCenter);
+    QWidget *heading = makeShadowedTitle(this, lblViewPR, shadow, headingFont);
 
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setAccessibleName(QStringLiteral("Prior rounds"));
@@ -95,7 +85,7 @@ frmViewPR::frmViewPR(AppContext &context)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addWidget(makeLine(this));
-    layout->addLayout(heading);
+    layout->addWidget(heading);
     layout->addWidget(makeLine(this));
     layout->addWidget(Grid1, 1);
     layout->addLayout(buttons);

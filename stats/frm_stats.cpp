@@ -86,14 +86,10 @@ frmStats::frmStats(AppContext &context)
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; background: rgb(255,253,231);"
         " border: 1px solid rgb(13,59,18); border-radius: 3px; }"
         "QGroupBox QLabel { color: rgb(13,59,18); font-weight: normal; }"
-        "QLabel[statValue=\"true\"] { background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px; }"
-        "QLabel#lblPlayerStats { color: rgb(255,253,231); }"));
+        "QLabel[statValue=\"true\"] { background: white; border: 1px solid rgb(13,59,18); padding: 2px 6px; }"));
 
     lblPlayerStats->setObjectName(QStringLiteral("lblPlayerStats"));
-    QFont titleFont(QStringLiteral("Serif"), 22, QFont::Bold);
-    titleFont.setItalic(true);
-    lblPlayerStats->setFont(titleFont);
-    lblPlayerStats->setAlignment(Qt::AlignCenter);
+    setPageTitle(lblPlayerStats);
 
     auto *choices = new QHBoxLayout;
     choices->addStretch();

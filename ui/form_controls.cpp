@@ -3,6 +3,8 @@
 #include "ui/pick_lists.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QString &tip)
@@ -44,4 +46,29 @@ QComboBox *makePickList(QWidget *parent, const QString &name, const QString &pro
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     showPrompt(list, prompt);
     return list;
+}
+
+QWidget *makeShadowedTitle(QWidget *parent, QLabel *title, QLabel *shadow, const QFont &font)
+{
+    auto *heading = new QWidget(parent);
+    auto *layout = new QGridLayout(heading);
+    layout->setContentsMargins(0, 0, 3, 3);
+    for (QLabel *label : {shadow, title}) {
+        label->setFont(font);
+        layout->addWidget(label, 0, 0, Qt::AlignCenter);
+    }
+    title->setProperty("onGreen", true);
+    shadow->setProperty("shadow", true);
+    shadow->setContentsMargins(3, 3, 0, 0);
+    title->raise();
+    return heading;
+}
+
+void setPageTitle(QLabel *title)
+{
+    QFont font(QStringLiteral("Serif"), 22, QFont::Bold);
+    font.setItalic(true);
+    title->setFont(font);
+    title->setAlignment(Qt::AlignCenter);
+    title->setProperty("onGreen", true);
 }

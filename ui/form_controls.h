@@ -5,6 +5,8 @@
 class QAbstractButton;
 class QAbstractItemModel;
 class QComboBox;
+class QFont;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -25,3 +27,10 @@ void setCaption(QAbstractButton *button, const QString &caption);
 // the prompt, typed text never becomes an entry and is never completed, and a
 // screen reader announces it by its prompt.
 QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt, QAbstractItemModel *names);
+
+// A title over its shadow, a darker copy one step down and right, as printed
+// on the card's cover. The caller names both labels.
+QWidget *makeShadowedTitle(QWidget *parent, QLabel *title, QLabel *shadow, const QFont &font);
+
+// The title of a page of figures: large italic serif, light on the green, centred.
+void setPageTitle(QLabel *title);

@@ -37,7 +37,6 @@ public:
     // A connection of the test's own on a table of the scorebook.
     std::unique_ptr<DataControl> open(const QString &table) const;
 
-    template<typename Window> Window *window(const QString &name) { return qobject_cast<Window *>(windows.load(name)); }
 
     QTemporaryDir folder;
     FakeMessageBoxes messages;
