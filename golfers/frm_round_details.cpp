@@ -90,12 +90,11 @@ frmRoundDetails::frmRoundDetails(AppContext &context)
     grdRounds->verticalHeader()->setVisible(false);
     grdRounds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdRounds->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    auto *caption = new QLabel(QStringLiteral("&Rounds: type the day played and the tee (Blue, White or Red); "
-                                              "clear Count to leave a round out of the index."),
-                               this);
-    caption->setProperty("onGreen", true);
+    QLabel *caption = makeCaption(this,
+                                  QStringLiteral("&Rounds: type the day played and the tee (Blue, White or Red); "
+                                                 "clear Count to leave a round out of the index."),
+                                  grdRounds);
     caption->setWordWrap(true);
-    caption->setBuddy(grdRounds);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdSave);

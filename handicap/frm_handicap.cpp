@@ -26,14 +26,6 @@ namespace {
 
 const QString GolferPrompt = PickLists::golferPrompt(PickLists::StatisticsGolfers);
 
-QLabel *makeCaption(QWidget *parent, const QString &text, QWidget *buddy)
-{
-    auto *caption = new QLabel(text, parent);
-    caption->setProperty("onGreen", true);
-    caption->setBuddy(buddy);
-    return caption;
-}
-
 } // namespace
 
 frmHandicap::frmHandicap(AppContext &context)

@@ -2,24 +2,12 @@
 
 #include "core/handicap/tee_course_handicap.h"
 #include "core/handicap/tees.h"
+#include "ui/form_controls.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
-
-namespace {
-
-QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, QWidget *buddy)
-{
-    auto *caption = new QLabel(text, parent);
-    caption->setObjectName(name);
-    caption->setProperty("onGreen", true);
-    caption->setBuddy(buddy);
-    return caption;
-}
-
-} // namespace
 
 RoundDetailsRow::RoundDetailsRow(QWidget *parent)
     : QWidget(parent)
@@ -46,9 +34,9 @@ RoundDetailsRow::RoundDetailsRow(QWidget *parent)
     row->addStretch();
     row->addWidget(lblCourseHandicap);
     row->addSpacing(16);
-    row->addWidget(makeCaption(this, QStringLiteral("lblTee"), QStringLiteral("&Tee:"), cboTee));
+    row->addWidget(makeCaption(this, QStringLiteral("&Tee:"), cboTee, QStringLiteral("lblTee")));
     row->addWidget(cboTee);
-    row->addWidget(makeCaption(this, QStringLiteral("lblPcc"), QStringLiteral("PC&C:"), txtPcc));
+    row->addWidget(makeCaption(this, QStringLiteral("PC&C:"), txtPcc, QStringLiteral("lblPcc")));
     row->addWidget(txtPcc);
     reset();
 

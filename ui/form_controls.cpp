@@ -48,6 +48,15 @@ QComboBox *makePickList(QWidget *parent, const QString &name, const QString &pro
     return list;
 }
 
+QLabel *makeCaption(QWidget *parent, const QString &text, QWidget *buddy, const QString &name)
+{
+    auto *caption = new QLabel(text, parent);
+    caption->setObjectName(name);
+    caption->setProperty("onGreen", true);
+    caption->setBuddy(buddy);
+    return caption;
+}
+
 QWidget *makeShadowedTitle(QWidget *parent, QLabel *title, QLabel *shadow, const QFont &font)
 {
     auto *heading = new QWidget(parent);

@@ -28,6 +28,10 @@ void setCaption(QAbstractButton *button, const QString &caption);
 // screen reader announces it by its prompt.
 QComboBox *makePickList(QWidget *parent, const QString &name, const QString &prompt, QAbstractItemModel *names);
 
+// A caption for a control on the green, naming it to a screen reader and
+// taking the focus there by its & mnemonic.
+QLabel *makeCaption(QWidget *parent, const QString &text, QWidget *buddy, const QString &name = {});
+
 // A title over its shadow, a darker copy one step down and right, as printed
 // on the card's cover. The caller names both labels.
 QWidget *makeShadowedTitle(QWidget *parent, QLabel *title, QLabel *shadow, const QFont &font);
