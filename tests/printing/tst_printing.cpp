@@ -3,6 +3,7 @@
 #include "printing/card_page.h"
 #include "printing/printed_page.h"
 #include "printing/stats_page.h"
+#include "tests/core/played_round.h"
 #include "tests/support/driving.h"
 #include "tests/support/test_program.h"
 #include "ui/form_window.h"
@@ -32,25 +33,12 @@ private:
         return QString::fromUtf8(reader.readAllStandardOutput()).simplified();
     }
 
+    // Fours out, fives in, two putts a hole, on a par-72 course.
     static Round sampleRound()
     {
-        Round round;
-        round.golfer = QStringLiteral("Ann <Lee> & Co");
-        round.course = QStringLiteral("Pine Hills");
-        round.date = QStringLiteral("6/12/26");
-        for (int hole = 0; hole < 18; ++hole) {
-            round.strokes.holes[hole] = QString::number(hole < 9 ? 4 : 5);
-            round.pars.holes[hole] = QStringLiteral("4");
-            round.putts.holes[hole] = QStringLiteral("2");
-        }
-        round.strokes.front = QStringLiteral("36");
-        round.strokes.back = QStringLiteral("45");
-        round.strokes.total = QStringLiteral("81");
-        round.pars.front = round.pars.back = QStringLiteral("36");
-        round.pars.total = QStringLiteral("72");
-        round.putts.front = round.putts.back = QStringLiteral("18");
-        round.putts.total = QStringLiteral("36");
-        return round;
+        const QList<int> strokes = QList<int>(9, 4) + QList<int>(9, 5);
+        return asRound(playedRound(QStringLiteral("Ann <Lee> & Co"), QStringLiteral("Pine Hills"), strokes,
+                                   everyHole(4), everyHole(2)));
     }
 
 private Q_SLOTS:
@@ -119,18 +107,6 @@ private Q_SLOTS:
         QTest::mouseClick(card->findChild<QAbstractButton *>("cmdPdf"), Qt::LeftButton);
         QVERIFY2(pdfText(path).contains(QLatin1String("Strokes 7")), qPrintable(pdfText(path)));
         QVERIFY(program.messages.shown.isEmpty());
-    }
-
-    void statisticsPrintOnlyOnceComputed()
-    {
-        TestProgram program;
-        program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
-        program.addGolfer(QStringLiteral("Ann"));
-        program.startUp();
-        FormWindow *stats = program.windows.show(QStringLiteral("frmStats"));
-        QTest::mouseClick(stats->findChild<QAbstractButton *>("cmdPrint"), Qt::LeftButton);
-        QCOMPARE(program.messages.titles(), QStringList {"No Stats Calculated"});
-        QVERIFY(program.printPreview.shownText.isEmpty());
     }
 };
 

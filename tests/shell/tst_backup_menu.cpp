@@ -1,7 +1,7 @@
 #include "core/scorebook/datgolf.h"
-#include "core/scorebook/scorebook_restore.h"
 #include "tests/support/test_program.h"
 #include "ui/form_window.h"
+#include "ui/pick_lists.h"
 
 #include <QAction>
 #include <QDate>
@@ -9,7 +9,8 @@
 #include <QMenu>
 #include <QtTest>
 
-// Back up and restore from the main menu's File menu.
+// Back up and restore from the main menu's File menu. What a copy holds is the
+// scorebook rules' own; here the menu, its questions and messages, and the lists.
 class BackupMenuTest : public QObject
 {
     Q_OBJECT
@@ -17,16 +18,33 @@ class BackupMenuTest : public QObject
 private:
     static QAction *action(QWidget *main, const char *name) { return main->findChild<QAction *>(name); }
 
-    static int golfers(TestProgram &program) { return program.open(QStringLiteral("golfers"))->recordCount(); }
-
-    static QString dated(const char *pattern)
-    {
-        return QString::fromLatin1(pattern).arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
-    }
+    static QString today() { return QDate::currentDate().toString(Qt::ISODate); }
 
 private Q_SLOTS:
-    void backupOffersADatedNameAndWritesTheCopy()
+    // A backup is offered a dated name, taken with Ann and Bob; then Bob is removed. Restoring
+    // asks first and replaces the scorebook, lists included, only on Yes; what is no scorebook
+    // (here no file at all) is refused unasked.
+    void backUpThenRestore_data()
     {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<MessageIcon>("firstIcon");
+        QTest::addColumn<QString>("lastSays");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("no scorebook") << "missing.mdb" << MessageAnswer::Yes << MessageIcon::Critical
+                                      << "The scorebook was left as it is." << false;
+        QTest::newRow("No") << "backup.mdb" << MessageAnswer::No << MessageIcon::Question
+                            << "Replace every record of the scorebook" << false;
+        QTest::newRow("Yes") << "backup.mdb" << MessageAnswer::Yes << MessageIcon::Question
+                             << "The scorebook it replaced was kept as" << true;
+    }
+    void backUpThenRestore()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(MessageIcon, firstIcon);
+        QFETCH(QString, lastSays);
+        QFETCH(bool, restored);
         TestProgram program;
         program.addGolfer(QStringLiteral("Ann"));
         FormWindow *main = program.startUp();
@@ -35,67 +53,27 @@ private Q_SLOTS:
         QCOMPARE(action(main, "mnuBackUp")->text(), QStringLiteral("&Back up scorebook…"));
         QCOMPARE(action(main, "mnuRestore")->text(), QStringLiteral("&Restore from backup…"));
         QCOMPARE(file->actions(), (QList<QAction *> {action(main, "mnuBackUp"), action(main, "mnuRestore")}));
-
-        const QString target = program.folder.filePath(QStringLiteral("copy.mdb"));
-        program.files.answers = {target};
+        program.addGolfer(QStringLiteral("Bob"));
+        program.files.answers = {program.folder.filePath(QStringLiteral("backup.mdb"))};
         action(main, "mnuBackUp")->trigger();
-        QCOMPARE(program.files.suggested, QStringList {program.folder.filePath(dated("teedat2000-%1.mdb"))});
-        QCOMPARE(scorebook::backupProblem(target), QString());
+        QCOMPARE(program.files.suggested, QStringList {program.folder.filePath("teedat2000-" + today() + ".mdb")});
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY(program.messages.shown.first().text.startsWith(QLatin1String("The scorebook was backed up to")));
-    }
-
-    void restoreRefusesAFileThatIsNoScorebook()
-    {
-        TestProgram program;
-        program.addGolfer(QStringLiteral("Ann"));
-        FormWindow *main = program.startUp();
-        const QString notes = program.folder.filePath(QStringLiteral("notes.mdb"));
-        QFile file(notes);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("golfer_name\r\nBob\r\n");
-        file.close();
-        program.files.answers = {notes};
-
-        action(main, "mnuRestore")->trigger();
-
-        QCOMPARE(program.messages.shown.size(), 1);
-        QCOMPARE(program.messages.shown.first().icon, MessageIcon::Critical);
-        QVERIFY(program.messages.shown.first().text.contains(QLatin1String("left as it is")));
-        QCOMPARE(golfers(program), 1);
-    }
-
-    void restoreReplacesOnYesKeepingTheReplacedScorebook_data()
-    {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("No") << MessageAnswer::No;
-        QTest::newRow("Yes") << MessageAnswer::Yes;
-    }
-    void restoreReplacesOnYesKeepingTheReplacedScorebook()
-    {
-        QFETCH(MessageAnswer, answer);
-        TestProgram program;
-        program.addGolfer(QStringLiteral("Ann"));
-        FormWindow *main = program.startUp();
-        const QString backup = program.folder.filePath(QStringLiteral("backup.mdb"));
-        program.files.answers = {backup};
-        action(main, "mnuBackUp")->trigger();
-        program.addGolfer(QStringLiteral("Bob"));
+        program.changeFromOutside(QStringLiteral("DELETE FROM golfers WHERE golfer_name = 'Bob'"));
         program.messages.shown.clear();
-        program.files.answers = {backup};
+        program.files.answers = {program.folder.filePath(chosen)};
         program.messages.answers = {answer};
 
         action(main, "mnuRestore")->trigger();
 
-        const bool restored = answer == MessageAnswer::Yes;
-        QCOMPARE(program.messages.shown.first().buttons, MessageButtons::YesNo);
-        QCOMPARE(golfers(program), restored ? 1 : 2);
-        const QString kept = program.folder.filePath(dated("teedat2000-replaced-%1.mdb"));
+        const QStringList golfers = restored ? QStringList {"Ann", "Bob"} : QStringList {"Ann"};
+        QCOMPARE(program.open(QStringLiteral("golfers"))->recordCount(), golfers.size());
+        QCOMPARE(program.context.pickLists.golfers()->stringList(), golfers);
+        QCOMPARE(program.messages.shown.first().icon, firstIcon);
+        QVERIFY(program.messages.shown.last().text.contains(lastSays));
+        const QString kept = program.folder.filePath("teedat2000-replaced-" + today() + ".mdb");
         QCOMPARE(QFile::exists(kept), restored);
-        if (restored) {
-            QVERIFY(program.messages.shown.last().text.contains(kept));
-            QCOMPARE(program.context.pickLists.golfers()->stringList(), QStringList {"Ann"});
-        }
+        QCOMPARE(program.messages.shown.last().text.contains(kept), restored);
     }
 };
 

@@ -17,14 +17,6 @@ class FrmStatsTest : public QObject
     Q_OBJECT
 
 private:
-    static QList<int> pinePars() { return {4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 3, 5, 4, 4, 4, 3, 5, 4}; }
-
-    static FormWindow *openStats(TestProgram &program)
-    {
-        program.startUp();
-        return program.windows.show(QStringLiteral("frmStats"));
-    }
-
     static void calculate(QWidget *window, const QString &golfer, const QString &course)
     {
         pick(window, QStringLiteral("cboPlayer"), golfer);
@@ -32,145 +24,111 @@ private:
         click(window, QStringLiteral("cmdCalculateStats"));
     }
 
-    static bool calculateEnabled(QWidget *window)
-    {
-        return child(window, QStringLiteral("cmdCalculateStats"))->isEnabled();
-    }
-
-    // Two rounds of Ann's on Pine (averaging 58.50 strokes and 25.00 putts a
-    // round, one nine of the second left unplayed), one of Bob's, one of Ann's on Oak.
+    // One round each of Ann's (72 strokes, 36 putts) and Bob's on Pine; none of Cleo's, none on Oak.
     static FormWindow *openWithAnnAndBob(TestProgram &program)
     {
-        program.addCourse(sampleCourse(QStringLiteral("Pine"), pinePars()));
+        program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
         program.addCourse(sampleCourse(QStringLiteral("Oak"), {}));
         for (const char *golfer : {"Ann", "Bob", "Cleo"}) {
             program.addGolfer(QString::fromLatin1(golfer));
         }
-        program.addRound(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"),
-                                     {5, 4, 3, 6, 4, 5, 2, 4, 5, 4, 1, 5, 5, 4, 6, 3, 6, 4}, pinePars(),
-                                     {2, 2, 1, 2, 2, 2, 1, 2, 2, 2, 0, 2, 2, 1, 3, 2, 2, 2}));
         program.addRound(
-            playedRound(QStringLiteral("Bob"), QStringLiteral("Pine"), everyHole(9), pinePars(), everyHole(3)));
+            playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(4), everyHole(4), everyHole(2)));
         program.addRound(
-            playedRound(QStringLiteral("Ann"), QStringLiteral("Oak"), everyHole(7), everyHole(4), everyHole(3)));
-        program.addRound(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), {4, 5, 4, 5, 5, 4, 3, 5, 6},
-                                     pinePars(), {1, 2, 2, 2, 2, 2, 2, 2, 3}));
-        return openStats(program);
+            playedRound(QStringLiteral("Bob"), QStringLiteral("Pine"), everyHole(5), everyHole(4), everyHole(3)));
+        program.startUp();
+        return program.windows.show(QStringLiteral("frmStats"));
     }
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    // With no rounds at all, a computation tells so.
-    void helpNoRoundsAndTheWayBack()
-    {
-        TestProgram program;
-        program.addCourse(sampleCourse(QStringLiteral("Pine"), pinePars()));
-        program.addGolfer(QStringLiteral("Ann"));
-        FormWindow *stats = openStats(program);
-        QVERIFY(!calculateEnabled(stats));
-        click(stats, QStringLiteral("cmdHelp"));
-        QCOMPARE(program.launcher.started, QStringList {program.context.programFile(QStringLiteral("teeguide"))});
-        calculate(stats, QStringLiteral("Ann"), QStringLiteral("Pine"));
-        QCOMPARE(program.messages.titles(), QStringList {"No Recorded Rounds"});
-        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("N/A"));
-        stats->close();
-        QVERIFY(stats->isHidden());
-        QVERIFY(program.windows.loaded(QStringLiteral("frmMain"))->isVisible());
-    }
-
-    // The putting view and back, computed twice: the same figures; then a golfer without rounds.
+    // Both views; coming back from the menu clears the counters and averages but keeps the totals
+    // and choices; a golfer without rounds on the course then shows none of Ann's figures.
     void strokeAndPuttingViews()
     {
         TestProgram program;
         FormWindow *stats = openWithAnnAndBob(program);
+        QVERIFY(!child(stats, QStringLiteral("cmdCalculateStats"))->isEnabled());
+        click(stats, QStringLiteral("cmdPrint")); // nothing computed, nothing to print
+        QVERIFY(program.printPreview.shownText.isEmpty());
         auto *totals = child<QGroupBox>(stats, QStringLiteral("fraTotals"));
-        for (int computation = 0; computation < 2; ++computation) {
-            calculate(stats, QStringLiteral("Ann"), QStringLiteral("Pine"));
-            QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("58.50"));
-            QCOMPARE(totals->title(), QStringLiteral("Stroke Total"));
-            QVERIFY(!calculateEnabled(stats)); // each computation needs a new pick
-
-            click(stats, QStringLiteral("cmdPutting"));
-            QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("25.00"));
-            QCOMPARE(text(stats, QStringLiteral("cmdPutting")), QStringLiteral("&Strokes"));
-            QCOMPARE(totals->title(), QStringLiteral("Putt Total"));
-            QVERIFY(child(stats, QStringLiteral("cboPlayer"))->isHidden());
-
-            click(stats, QStringLiteral("cmdPutting"));
-            QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("58.50"));
-            QVERIFY(child(stats, QStringLiteral("cboPlayer"))->isVisible());
-        }
-        pick(stats, QStringLiteral("cboCourse"), QStringLiteral("Oak"));
-        QVERIFY(calculateEnabled(stats));
-        calculate(stats, QStringLiteral("Cleo"), QStringLiteral("Pine"));
-        QCOMPARE(text(stats, QStringLiteral("lblpa")), QStringLiteral("0"));
-        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("N/A"));
-        QVERIFY(program.messages.shown.isEmpty());
-    }
-
-    void missingChoiceIsRefused_data()
-    {
-        QTest::addColumn<QString>("golfer");
-        QTest::addColumn<QString>("course");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("course") << "Ann"
-                                << "Select Course"
-                                << "No Course Selected"
-                                << "You must select a course to calculate";
-        QTest::newRow("golfer") << "  Select Golfer "
-                                << "Pine"
-                                << "No Golfer Selected"
-                                << "You must select a Golfer for stats.";
-    }
-    void missingChoiceIsRefused()
-    {
-        QFETCH(QString, golfer);
-        QFETCH(QString, course);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        TestProgram program;
-        FormWindow *stats = openWithAnnAndBob(program);
         calculate(stats, QStringLiteral("Ann"), QStringLiteral("Pine"));
-        pick(stats, QStringLiteral("cboPlayer"), QStringLiteral("Bob"));
-        child<QComboBox>(stats, QStringLiteral("cboPlayer"))->setEditText(golfer);
-        child<QComboBox>(stats, QStringLiteral("cboCourse"))->setEditText(course);
-        click(stats, QStringLiteral("cmdCalculateStats"));
-        QCOMPARE(program.messages.shown.size(), 1);
-        QCOMPARE(program.messages.shown[0].title, title);
-        QCOMPARE(program.messages.shown[0].text, text);
-        QCOMPARE(driving::text(stats, QStringLiteral("lblscore18")), QStringLiteral("58.50"));
-        QVERIFY(!calculateEnabled(stats));
-    }
+        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("72.00"));
+        QCOMPARE(totals->title(), QStringLiteral("Stroke Total"));
+        QVERIFY(!child(stats, QStringLiteral("cmdCalculateStats"))->isEnabled()); // each computation needs a new pick
 
-    // Coming back from the menu clears the counters and averages; the totals and choices stay.
-    void returningFromTheMenu()
-    {
-        TestProgram program;
-        FormWindow *stats = openWithAnnAndBob(program);
-        calculate(stats, QStringLiteral("Ann"), QStringLiteral("Pine"));
+        click(stats, QStringLiteral("cmdPutting"));
+        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("36.00"));
+        QCOMPARE(text(stats, QStringLiteral("cmdPutting")), QStringLiteral("&Strokes"));
+        QCOMPARE(totals->title(), QStringLiteral("Putt Total"));
+        QVERIFY(child(stats, QStringLiteral("cboPlayer"))->isHidden());
+        click(stats, QStringLiteral("cmdPutting"));
+        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("72.00"));
+        QVERIFY(child(stats, QStringLiteral("cboPlayer"))->isVisible());
+
         click(stats, QStringLiteral("cmdMainMenu"));
         QVERIFY(stats->isHidden());
         QVERIFY(program.windows.loaded(QStringLiteral("frmMain"))->isVisible());
         program.windows.show(QStringLiteral("frmStats"));
         QCOMPARE(text(stats, QStringLiteral("lblpa")), QStringLiteral("0"));
         QCOMPARE(text(stats, QStringLiteral("lblave3")), QStringLiteral("0.00"));
-        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("58.50"));
+        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("72.00"));
         QCOMPARE(child<QComboBox>(stats, QStringLiteral("cboPlayer"))->currentText(), QStringLiteral("Ann"));
+
+        calculate(stats, QStringLiteral("Cleo"), QStringLiteral("Pine"));
+        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("N/A"));
+        QCOMPARE(program.messages.titles(), QStringList {"No Stats Calculated"});
+        stats->close(); // the frame's close button leaves like Main Menu
+        QVERIFY(stats->isHidden());
+        QVERIFY(program.windows.loaded(QStringLiteral("frmMain"))->isVisible());
     }
 
-    void refusedScorebookIsReportedAndKeepsTheFigures()
+    // After Ann's figures, a computation for Bob is refused. The figures stay, or show none when
+    // there are no rounds at all; a refused scorebook leaves the same choice to be asked again.
+    void refusedComputation_data()
     {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("choice"); // golfer, course
+        QTest::addColumn<QStringList>("message"); // title, text
+        QTest::addColumn<QString>("score18");
+        QTest::addColumn<bool>("canAskAgain");
+        QTest::newRow("no course") << "" << QStringList {"Ann", "Select Course"}
+                                   << QStringList {"No Course Selected", "You must select a course to calculate"}
+                                   << "72.00" << false;
+        QTest::newRow("no golfer") << "" << QStringList {"  Select Golfer ", "Pine"}
+                                   << QStringList {"No Golfer Selected", "You must select a Golfer for stats."}
+                                   << "72.00" << false;
+        QTest::newRow("no rounds at all")
+            << "DELETE FROM rounds" << QStringList {"Bob", "Pine"}
+            << QStringList {"No Recorded Rounds", "There are no Rounds to compute"} << "N/A" << false;
+        QTest::newRow("scorebook refuses")
+            << "DROP TABLE rounds" << QStringList {"Bob", "Pine"}
+            << QStringList {"Player Stats",
+                            "The rounds could not be read.\nThe table \"rounds\" is missing from the scorebook."}
+            << "72.00" << true;
+    }
+    void refusedComputation()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, choice);
+        QFETCH(QStringList, message);
+        QFETCH(QString, score18);
+        QFETCH(bool, canAskAgain);
         TestProgram program;
         FormWindow *stats = openWithAnnAndBob(program);
         calculate(stats, QStringLiteral("Ann"), QStringLiteral("Pine"));
-        program.changeFromOutside(QStringLiteral("DROP TABLE rounds"));
-        calculate(stats, QStringLiteral("Bob"), QStringLiteral("Pine"));
+        pick(stats, QStringLiteral("cboCourse"), QStringLiteral("Oak")); // a new pick allows another computation
+        if (!change.isEmpty()) {
+            program.changeFromOutside(change);
+        }
+        child<QComboBox>(stats, QStringLiteral("cboPlayer"))->setEditText(choice[0]);
+        child<QComboBox>(stats, QStringLiteral("cboCourse"))->setEditText(choice[1]);
+        click(stats, QStringLiteral("cmdCalculateStats"));
         QCOMPARE(program.messages.shown.size(), 1);
-        QCOMPARE(program.messages.shown[0].icon, MessageIcon::Critical);
-        QCOMPARE(text(stats, QStringLiteral("lblscore18")), QStringLiteral("58.50"));
-        QVERIFY(calculateEnabled(stats));
+        QCOMPARE((QStringList {program.messages.shown[0].title, program.messages.shown[0].text}), message);
+        QCOMPARE(text(stats, QStringLiteral("lblscore18")), score18);
+        QCOMPARE(child(stats, QStringLiteral("cmdCalculateStats"))->isEnabled(), canAskAgain);
     }
 };
 

@@ -1,13 +1,16 @@
 #include "tests/support/driving.h"
+#include "tests/support/handicap_data.h"
 #include "tests/support/test_program.h"
 #include "ui/form_window.h"
 
-#include <QAbstractButton>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QtTest>
+
+using namespace driving;
+using namespace handicap_data;
 
 // The trends window, opened from the main menu and from the statistics, as a
 // golfer reads it: the table gives every value the charts draw.
@@ -16,38 +19,21 @@ class TrendsWindowTest : public QObject
     Q_OBJECT
 
 private:
-    // Ann's rounds on Oak: six dated eighteen-hole rounds (gross 91 to 96, 30 to
-    // 35 putts), one on Elm, and one without a date.
+    // Ann's rounds on Oak: six dated eighteen-hole rounds (gross 85 to 90, stored
+    // latest day first), one on Elm, and one without a date.
     static void storeAnnsRounds(TestProgram &program)
     {
-        program.addCourse(sampleCourse(QStringLiteral("Oak"), {}));
-        program.addCourse(sampleCourse(QStringLiteral("Elm"), {}));
+        for (const QString &course : {QStringLiteral("Oak"), QStringLiteral("Elm")}) {
+            program.addCourse(sampleCourse(course, {}));
+            rate(program, course, QStringLiteral("white"), QStringLiteral("71.3"), 128);
+        }
         program.addGolfer(QStringLiteral("Ann"));
         program.addGolfer(QStringLiteral("Bob"));
-        const auto round = [&program](const QString &course, int extra, int putts) {
-            QHash<QString, QString> fields {{"golfer_name", "Ann"}, {"course_name", course}, {"date", "x"}};
-            for (int hole = 1; hole <= 18; ++hole) {
-                fields.insert(QStringLiteral("h%1").arg(hole), QString::number(hole <= extra ? 6 : 5));
-                fields.insert(QStringLiteral("p%1").arg(hole), QStringLiteral("4"));
-                fields.insert(QStringLiteral("put%1").arg(hole), QString::number(hole <= putts - 18 ? 2 : 1));
-            }
-            program.addRound(fields);
-        };
         for (int r = 1; r <= 6; ++r) {
-            round(QStringLiteral("Oak"), r, 29 + r);
+            addDetailedRound(program, QStringLiteral("Ann"), QStringLiteral("Oak"), 84 + r, QDate(2026, 5, 7 - r));
         }
-        round(QStringLiteral("Elm"), 0, 36);
-        round(QStringLiteral("Oak"), 0, 36);
-        program.changeFromOutside(
-            "INSERT INTO tee_ratings VALUES ('Oak', 'white', 71.3, 128), ('Elm', 'white', 70.0, 120);"
-            "INSERT INTO round_details VALUES (6, 'white', '2026-05-01', 0), (5, 'white', '2026-05-02', 0),"
-            " (4, 'white', '2026-05-03', 0), (3, 'white', '2026-05-04', 0), (2, 'white', '2026-05-05', 0),"
-            " (1, 'white', '2026-05-06', 0), (7, 'white', '2026-05-07', 0);");
-    }
-
-    static void pick(QWidget *window, const char *listName, const QString &entry)
-    {
-        driving::pick(window, QString::fromLatin1(listName), entry);
+        addDetailedRound(program, QStringLiteral("Ann"), QStringLiteral("Elm"), 84, QDate(2026, 5, 7));
+        program.addRound(roundOf(QStringLiteral("Ann"), QStringLiteral("Oak"), 84, QStringLiteral("x")));
     }
 
 private Q_SLOTS:
@@ -57,33 +43,33 @@ private Q_SLOTS:
         storeAnnsRounds(program);
         FormWindow *main = program.startUp();
         main->show();
-        QTest::mouseClick(main->findChild<QAbstractButton *>("cmdTrends"), Qt::LeftButton);
+        click(main, QStringLiteral("cmdTrends"));
         FormWindow *trends = program.windows.loaded("frmTrends");
         QVERIFY(trends && trends->isVisible());
         QVERIFY(!main->isVisible());
 
-        pick(trends, "cboPlayer", "Ann");
+        pick(trends, QStringLiteral("cboPlayer"), QStringLiteral("Ann"));
 
         auto *table = trends->findChild<QTableWidget *>("grdFigures");
         QCOMPARE(table->rowCount(), 8);
         // Played in the order of the days, whatever the order stored; averages from the fifth round on.
-        QCOMPARE(driving::rowTexts(table, 0).mid(0, 3), QStringList({"2026-05-01", "Oak", "96"}));
-        QCOMPARE(driving::rowTexts(table, 4).mid(2, 2), QStringList({"92", "94.0"}));
-        QCOMPARE(driving::rowTexts(table, 7)[0], QStringLiteral("undated"));
+        QCOMPARE(rowTexts(table, 0).mid(0, 3), QStringList({"2026-05-01", "Oak", "90"}));
+        QCOMPARE(rowTexts(table, 4).mid(2, 2), QStringList({"86", "88.0"}));
+        QCOMPARE(rowTexts(table, 7)[0], QStringLiteral("undated"));
         QCOMPARE(trends->findChild<QLabel *>("lblSummary")->text(),
                  QStringLiteral("7 dated rounds, 1 undated (not in the charts)"));
         auto *totals = trends->findChild<QChartView *>("chtTotals");
         QCOMPARE(totals->chart()->series().size(), 2);
         QVERIFY(!totals->accessibleName().isEmpty());
 
-        pick(trends, "cboCourse", "Elm");
+        pick(trends, QStringLiteral("cboCourse"), QStringLiteral("Elm"));
         QCOMPARE(table->rowCount(), 1);
-        pick(trends, "cboPlayer", "Bob"); // no rounds: empty charts, nothing to tell
+        pick(trends, QStringLiteral("cboPlayer"), QStringLiteral("Bob")); // no rounds: empty charts, nothing to tell
         QCOMPARE(table->rowCount(), 0);
         QVERIFY(trends->findChild<QChartView *>("chtIndex")->chart()->series().isEmpty());
         QVERIFY(program.messages.shown.isEmpty());
 
-        QTest::mouseClick(trends->findChild<QAbstractButton *>("cmdDone"), Qt::LeftButton);
+        click(trends, QStringLiteral("cmdDone"));
         QVERIFY(main->isVisible());
     }
 
@@ -93,13 +79,13 @@ private Q_SLOTS:
         storeAnnsRounds(program);
         program.startUp();
         FormWindow *stats = program.windows.show(QStringLiteral("frmStats"));
-        pick(stats, "cboPlayer", "Ann");
-        QTest::mouseClick(stats->findChild<QAbstractButton *>("cmdTrends"), Qt::LeftButton);
+        pick(stats, QStringLiteral("cboPlayer"), QStringLiteral("Ann"));
+        click(stats, QStringLiteral("cmdTrends"));
 
         FormWindow *trends = program.windows.loaded("frmTrends");
         QVERIFY(trends && trends->isVisible());
         QCOMPARE(trends->findChild<QTableWidget *>("grdFigures")->rowCount(), 8);
-        QTest::mouseClick(trends->findChild<QAbstractButton *>("cmdDone"), Qt::LeftButton);
+        click(trends, QStringLiteral("cmdDone"));
         QVERIFY(!trends->isVisible());
         QVERIFY(stats->isVisible());
     }
