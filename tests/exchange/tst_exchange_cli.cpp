@@ -1,22 +1,12 @@
 #include "tests/core/cli_run.h"
 #include "tests/core/test_scorebook.h"
-
-#include <QFile>
-#include <QtTest>
+#include "tests/exchange/csv_files.h"
 
 // teebook-cli's export and import as a script runs them: arguments in, text
 // and an exit code out, and what the scorebook then holds.
 class ExchangeCliTest : public QObject
 {
     Q_OBJECT
-
-private:
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
 private Q_SLOTS:
     // "@good", "@bad" and "@folder" stand for two files and the folder of the case.
@@ -48,7 +38,8 @@ private Q_SLOTS:
         TestScorebook book;
         book.addGolfer("Anne Lee");
         QTemporaryDir folder;
-        writeFile(folder.filePath("good.csv"), "golfer_name\r\nAnne Lee\r\n\"Bob, Ray\"\r\nCarl Day\r\n");
+        // As a script may write it: a byte order mark, LF line ends, none after the last record.
+        writeFile(folder.filePath("good.csv"), "\xEF\xBB\xBFgolfer_name\nAnne Lee\n\"Bob, Ray\"\nCarl Day");
         writeFile(folder.filePath("bad.csv"), "golfer_name\r\nBob Ray\r\nCarl \"Day\"\r\n");
         if (!arguments.contains("--scorebook")) {
             arguments = QStringList {"--scorebook", book.path()} + arguments;

@@ -1,11 +1,9 @@
 #include "core/exchange/csv_export.h"
 #include "core/scorebook/datgolf.h"
+#include "tests/exchange/csv_files.h"
 #include "tests/support/driving.h"
 #include "tests/support/test_program.h"
 #include "ui/form_window.h"
-
-#include <QFile>
-#include <QtTest>
 
 // Export from the prior-rounds grid and the course viewer, import with its
 // preview from the course viewer: the counts shown, and what the scorebook
@@ -27,14 +25,6 @@ private:
         }
         program.addRound({{"golfer_name", "Ann"}, {"course_name", "Pine"}, {"date", "6/13/26"}, {"h1", "5"}});
         program.startUp();
-    }
-
-    QString writeCsv(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
     }
 
 private Q_SLOTS:
@@ -63,14 +53,13 @@ private Q_SLOTS:
         if (!golfer.isEmpty()) {
             driving::pick(shown, QStringLiteral("cboExportGolfer"), golfer);
         }
-        QFile written(m_dir.filePath(QStringLiteral("export.csv")));
-        written.remove();
-        program.files.answers = {written.fileName()};
+        const QString path = m_dir.filePath(QStringLiteral("export.csv"));
+        QFile::remove(path);
+        program.files.answers = {path};
 
         driving::click(shown, QStringLiteral("cmdExport"));
 
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().count("\r\n"), 1 + records);
+        QCOMPARE(contents(path).count("\r\n"), 1 + records);
         QCOMPARE(program.messages.shown.size(), 1);
         QVERIFY2(program.messages.shown.first().text.startsWith(told), qPrintable(program.messages.shown.first().text));
     }
@@ -84,8 +73,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("told"); // a part of the first message
         QTest::addColumn<int>("golfers");
         QTest::addColumn<QStringList>("courses");
-        const QString golfers = writeCsv(QStringLiteral("golfers.csv"), "golfer_name\r\nAnn\r\nCarl\r\nDee\r\n");
-        const QString malformed = writeCsv(QStringLiteral("bad.csv"), "golfer_name\r\nCarl\r\n\"Dee\r\n");
+        const QString golfers = m_dir.filePath(QStringLiteral("golfers.csv"));
+        const QString malformed = m_dir.filePath(QStringLiteral("bad.csv"));
+        writeFile(golfers, "golfer_name\r\nAnn\r\nCarl\r\nDee\r\n");
+        writeFile(malformed, "golfer_name\r\nCarl\r\n\"Dee\r\n");
         const QString courses = m_dir.filePath(QStringLiteral("courses.csv"));
         TestProgram other;
         other.addCourse(sampleCourse(QStringLiteral("Birch"), {}));
