@@ -34,12 +34,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("golfer"); // chosen on the prior-rounds grid
         QTest::addColumn<int>("records");
         QTest::addColumn<QString>("told"); // how the message begins
-        QTest::newRow("all golfers' rounds") << "frmViewPR"
-                                             << "All Golfers" << 3 << "3 rounds written";
-        QTest::newRow("one golfer's rounds") << "frmViewPR"
-                                             << "Ann" << 2 << "2 rounds written";
-        QTest::newRow("courses") << "frmCourse"
-                                 << "" << 1 << "1 courses written";
+        QTest::newRow("all golfers' rounds") << QStringLiteral("frmViewPR") << "All Golfers" << 3 << "3 rounds written";
+        QTest::newRow("one golfer's rounds") << QStringLiteral("frmViewPR") << "Ann" << 2 << "2 rounds written";
+        QTest::newRow("courses") << QStringLiteral("frmCourse") << "" << 1 << "1 courses written";
     }
     void exportWritesTheChosenRecords()
     {
