@@ -1,8 +1,6 @@
 #include "tests/core/cli_run.h"
 #include "tests/core/test_scorebook.h"
-
-#include <QFile>
-#include <QtTest>
+#include "tests/exchange/csv_files.h"
 
 // teebook-cli's export and import as a script runs them: arguments in, text
 // and an exit code out, and what the scorebook then holds.
@@ -10,80 +8,54 @@ class ExchangeCliTest : public QObject
 {
     Q_OBJECT
 
-private:
-    static qint64 golferCount(TestScorebook &book)
-    {
-        return book.database().execAndGet("SELECT count(*) FROM golfers").getInt64();
-    }
-
-    static QString writeFile(const QTemporaryDir &folder, const QByteArray &bytes)
-    {
-        const QString path = folder.filePath("in.csv");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
 private Q_SLOTS:
-    void exportThenImportCountsAndStoresWithYes()
-    {
-        TestScorebook source;
-        for (const char *name : {"Anne Lee", "Bob, Ray", "Carl Day"}) {
-            source.addGolfer(name);
-        }
-        QTemporaryDir folder;
-        const QString csv = folder.filePath("golfers.csv");
-        const CliRun exported = runCli({"--scorebook", source.path(), "export", "golfers", csv});
-        QCOMPARE(exported.exitCode, 0);
-        QVERIFY(exported.output.contains("3 golfers"));
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("golfer_name\r\nAnne Lee\r\n\"Bob, Ray\"\r\nCarl Day\r\n"));
-
-        TestScorebook book;
-        book.addGolfer("Anne Lee");
-        const CliRun preview = runCli({"--scorebook", book.path(), "import", csv});
-        QCOMPARE(preview.exitCode, 0);
-        QVERIFY2(preview.output.contains("2 new, 1 identical, 0 conflicting"), qPrintable(preview.output));
-        QCOMPARE(golferCount(book), qint64(1));
-
-        const CliRun stored = runCli({"--scorebook", book.path(), "import", "--yes", csv});
-        QCOMPARE(stored.exitCode, 0);
-        QVERIFY2(stored.output.contains("Stored 2 new golfers"), qPrintable(stored.output));
-        QCOMPARE(golferCount(book), qint64(3));
-    }
-
-    void refusals_data()
+    // "@good", "@bad" and "@folder" stand for two files and the folder of the case.
+    void run_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("malformed line") << QStringList {"import", "@in", "--yes"} << "line 3, column 1: a quote";
-        QTest::newRow("not a scorebook") << QStringList {"--scorebook", "@in", "export", "rounds", "@folder/r.csv"}
-                                         << "is not a scorebook";
-        QTest::newRow("missing csv") << QStringList {"import", "@folder/none.csv", "--yes"} << "cannot be read";
-        QTest::newRow("unknown kind") << QStringList {"export", "scores", "@folder/r.csv"}
-                                      << "rounds, courses or golfers";
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message"); // on the output, or on the errors when the exit code is not 0
+        QTest::addColumn<int>("golfers"); // in the scorebook afterwards
+        auto row = [](const char *name, const QStringList &arguments, int exitCode, const char *message, int golfers) {
+            QTest::newRow(name) << arguments << exitCode << QString::fromUtf8(message) << golfers;
+        };
+        row("export", {"export", "golfers", "@folder/out.csv"}, 0, "Wrote 1 golfers", 1);
+        row("import counts without storing", {"import", "@good"}, 0, "2 new, 1 identical, 0 conflicting", 1);
+        row("import with yes stores the new", {"import", "--yes", "@good"}, 0, "Stored 2 new golfers", 3);
+        row("malformed line", {"import", "@bad", "--yes"}, 2, "line 3, column 1: a quote", 1);
+        row("not a scorebook", {"--scorebook", "@good", "export", "rounds", "@folder/out.csv"}, 2, "is not a scorebook",
+            1);
+        row("missing csv", {"import", "@folder/none.csv", "--yes"}, 2, "cannot be read", 1);
+        row("unknown kind", {"export", "scores", "@folder/out.csv"}, 2, "rounds, courses or golfers", 1);
     }
 
-    void refusals()
+    void run()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
         QFETCH(QString, message);
+        QFETCH(int, golfers);
         TestScorebook book;
+        book.addGolfer("Anne Lee");
         QTemporaryDir folder;
-        const QString in = writeFile(folder, "golfer_name\r\nBob Ray\r\nCarl \"Day\"\r\n");
+        // As a script may write it: a byte order mark, LF line ends, none after the last record.
+        writeFile(folder.filePath("good.csv"), "\xEF\xBB\xBFgolfer_name\nAnne Lee\n\"Bob, Ray\"\nCarl Day");
+        writeFile(folder.filePath("bad.csv"), "golfer_name\r\nBob Ray\r\nCarl \"Day\"\r\n");
         if (!arguments.contains("--scorebook")) {
             arguments = QStringList {"--scorebook", book.path()} + arguments;
         }
-        arguments.replaceInStrings("@folder", folder.path()).replaceInStrings("@in", in);
+        arguments.replaceInStrings("@folder", folder.path())
+            .replaceInStrings("@good", folder.filePath("good.csv"))
+            .replaceInStrings("@bad", folder.filePath("bad.csv"));
 
         const CliRun result = runCli(arguments);
 
-        QCOMPARE(result.exitCode, 2);
-        QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
-        QCOMPARE(golferCount(book), qint64(0));
-        QVERIFY(!QFile::exists(folder.filePath("r.csv")));
+        QCOMPARE(result.exitCode, exitCode);
+        const QString told = exitCode == 0 ? result.output : result.errors;
+        QVERIFY2(told.contains(message), qPrintable(told));
+        QCOMPARE(book.database().execAndGet("SELECT count(*) FROM golfers").getInt(), golfers);
+        // Only an export that succeeds writes a file.
+        QCOMPARE(QFile::exists(folder.filePath("out.csv")), exitCode == 0 && arguments.contains("export"));
     }
 };
 

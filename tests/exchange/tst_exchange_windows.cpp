@@ -1,15 +1,13 @@
+#include "core/exchange/csv_export.h"
 #include "core/scorebook/datgolf.h"
+#include "tests/exchange/csv_files.h"
+#include "tests/support/driving.h"
 #include "tests/support/test_program.h"
 #include "ui/form_window.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QFile>
-#include <QtTest>
-
 // Export from the prior-rounds grid and the course viewer, import with its
-// preview from the course viewer: the file chosen, the counts shown, and what
-// the scorebook holds afterwards.
+// preview from the course viewer: the counts shown, and what the scorebook
+// and the pick-lists hold afterwards.
 class ExchangeWindowsTest : public QObject
 {
     Q_OBJECT
@@ -17,7 +15,8 @@ class ExchangeWindowsTest : public QObject
 private:
     QTemporaryDir m_dir;
 
-    static void storeRounds(TestProgram &program)
+    // One course, two golfers and three rounds, and the program started on them.
+    static void startWithRounds(TestProgram &program)
     {
         program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
         for (const char *golfer : {"Ann", "Bob"}) {
@@ -25,146 +24,89 @@ private:
             program.addRound({{"golfer_name", golfer}, {"course_name", "Pine"}, {"date", "6/12/26"}, {"h1", "4"}});
         }
         program.addRound({{"golfer_name", "Ann"}, {"course_name", "Pine"}, {"date", "6/13/26"}, {"h1", "5"}});
-    }
-
-    static QStringList lines(const QString &path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    }
-
-    static void click(QWidget *window, const char *name)
-    {
-        auto *button = window->findChild<QAbstractButton *>(name);
-        QVERIFY2(button && button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    static int count(TestProgram &program, const QString &table) { return program.open(table)->recordCount(); }
-
-    void writeCsv(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        program.startUp();
     }
 
 private Q_SLOTS:
-    void priorRoundsExportAllOrOneGolfer_data()
+    void exportWritesTheChosenRecords_data()
     {
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<int>("rounds");
-        QTest::newRow("all") << "All Golfers" << 3;
-        QTest::newRow("one golfer") << "Ann" << 2;
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("golfer"); // chosen on the prior-rounds grid
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QString>("told"); // how the message begins
+        QTest::newRow("all golfers' rounds") << QStringLiteral("frmViewPR") << "All Golfers" << 3 << "3 rounds written";
+        QTest::newRow("one golfer's rounds") << QStringLiteral("frmViewPR") << "Ann" << 2 << "2 rounds written";
+        QTest::newRow("courses") << QStringLiteral("frmCourse") << "" << 1 << "1 courses written";
     }
-    void priorRoundsExportAllOrOneGolfer()
+    void exportWritesTheChosenRecords()
     {
-        QFETCH(QString, choice);
-        QFETCH(int, rounds);
+        QFETCH(QString, window);
+        QFETCH(QString, golfer);
+        QFETCH(int, records);
+        QFETCH(QString, told);
         TestProgram program;
-        storeRounds(program);
-        program.startUp();
-        FormWindow *grid = program.windows.show(QStringLiteral("frmViewPR"));
-        auto *golfers = grid->findChild<QComboBox *>("cboExportGolfer");
-        golfers->setCurrentIndex(golfers->findText(choice));
-        const QString path = m_dir.filePath(QStringLiteral("rounds.csv"));
+        startWithRounds(program);
+        FormWindow *shown = program.windows.show(window);
+        if (!golfer.isEmpty()) {
+            driving::pick(shown, QStringLiteral("cboExportGolfer"), golfer);
+        }
+        const QString path = m_dir.filePath(QStringLiteral("export.csv"));
         QFile::remove(path);
         program.files.answers = {path};
 
-        click(grid, "cmdExport");
+        driving::click(shown, QStringLiteral("cmdExport"));
 
-        const QStringList written = lines(path);
-        QCOMPARE(written.size(), 1 + rounds);
-        QVERIFY(written.first().startsWith(QLatin1String("record_no,golfer_name,course_name,date")));
+        QCOMPARE(contents(path).count("\r\n"), 1 + records);
         QCOMPARE(program.messages.shown.size(), 1);
-        QVERIFY2(program.messages.shown.first().text.startsWith(QStringLiteral("%1 rounds written").arg(rounds)),
-                 qPrintable(program.messages.shown.first().text));
+        QVERIFY2(program.messages.shown.first().text.startsWith(told), qPrintable(program.messages.shown.first().text));
     }
 
-    void exportCancelledAtTheFileChoiceWritesNothing()
-    {
-        TestProgram program;
-        storeRounds(program);
-        program.startUp();
-        FormWindow *viewer = program.windows.show(QStringLiteral("frmCourse"));
-        click(viewer, "cmdExport");
-        QCOMPARE(program.files.asked, QStringList {"Export"});
-        QVERIFY(program.files.suggested.first().endsWith(QLatin1String("courses.csv")));
-        QVERIFY(program.messages.shown.isEmpty());
-        QCOMPARE(QDir(program.folder.path()).entryList({"*.csv"}), QStringList());
-    }
-
-    // The counts come first; No stores nothing, Yes stores the new records only,
-    // and the course list shows the new course.
+    // The counts come first; No stores nothing, Yes stores the new records only and refills
+    // the pick-lists; a malformed file is named by line and column, and nothing is stored.
     void importShowsTheCountsAndStoresOnlyOnYes_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("told"); // a part of the first message
         QTest::addColumn<int>("golfers");
-        QTest::newRow("No") << MessageAnswer::No << 2;
-        QTest::newRow("Yes") << MessageAnswer::Yes << 4;
+        QTest::addColumn<QStringList>("courses");
+        const QString golfers = m_dir.filePath(QStringLiteral("golfers.csv"));
+        const QString malformed = m_dir.filePath(QStringLiteral("bad.csv"));
+        writeFile(golfers, "golfer_name\r\nAnn\r\nCarl\r\nDee\r\n");
+        writeFile(malformed, "golfer_name\r\nCarl\r\n\"Dee\r\n");
+        const QString courses = m_dir.filePath(QStringLiteral("courses.csv"));
+        TestProgram other;
+        other.addCourse(sampleCourse(QStringLiteral("Birch"), {}));
+        QCOMPARE(exchange::exportCsv(other.context.databasePath(), {exchange::Kind::Courses, courses, {}}).records,
+                 qint64(1));
+        const QString counts = QStringLiteral("2 new, 1 identical, 0 conflicting golfers");
+        QTest::newRow("golfers, No") << golfers << MessageAnswer::No << counts << 2 << QStringList {"Pine"};
+        QTest::newRow("golfers, Yes") << golfers << MessageAnswer::Yes << counts << 4 << QStringList {"Pine"};
+        QTest::newRow("courses, Yes") << courses << MessageAnswer::Yes << "1 new, 0 identical, 0 conflicting courses"
+                                      << 2 << QStringList {"Pine", "Birch"};
+        QTest::newRow("malformed") << malformed << MessageAnswer::Yes
+                                   << "line 3, column 1: the quoted field is not closed\nNothing was stored." << 2
+                                   << QStringList {"Pine"};
     }
     void importShowsTheCountsAndStoresOnlyOnYes()
     {
+        QFETCH(QString, file);
         QFETCH(MessageAnswer, answer);
+        QFETCH(QString, told);
         QFETCH(int, golfers);
+        QFETCH(QStringList, courses);
         TestProgram program;
-        storeRounds(program);
-        writeCsv(QStringLiteral("golfers.csv"), "golfer_name\r\nAnn\r\nCarl\r\nDee\r\n");
-        program.startUp();
+        startWithRounds(program);
         FormWindow *viewer = program.windows.show(QStringLiteral("frmCourse"));
-        program.files.answers = {m_dir.filePath(QStringLiteral("golfers.csv"))};
+        program.files.answers = {file};
         program.messages.answers = {answer};
 
-        click(viewer, "cmdImport");
+        driving::click(viewer, QStringLiteral("cmdImport"));
 
-        const MessageRequest question = program.messages.shown.first();
-        QCOMPARE(question.buttons, MessageButtons::YesNo);
-        QVERIFY2(question.text.contains(QLatin1String("2 new, 1 identical, 0 conflicting golfers")),
-                 qPrintable(question.text));
-        QCOMPARE(count(program, QStringLiteral("golfers")), golfers);
+        QVERIFY2(program.messages.shown.first().text.contains(told), qPrintable(program.messages.shown.first().text));
+        QCOMPARE(program.open(QStringLiteral("golfers"))->recordCount(), golfers);
         QCOMPARE(program.context.pickLists.golfers()->rowCount(), golfers);
-    }
-
-    void malformedFileIsToldWithLineAndColumnAndNothingStored()
-    {
-        TestProgram program;
-        storeRounds(program);
-        writeCsv(QStringLiteral("bad.csv"), "golfer_name\r\nCarl\r\n\"Dee\r\n");
-        program.startUp();
-        FormWindow *viewer = program.windows.show(QStringLiteral("frmCourse"));
-        program.files.answers = {m_dir.filePath(QStringLiteral("bad.csv"))};
-
-        click(viewer, "cmdImport");
-
-        QCOMPARE(program.messages.shown.size(), 1);
-        QVERIFY2(program.messages.shown.first().text.contains(QLatin1String("line 3, column 1")),
-                 qPrintable(program.messages.shown.first().text));
-        QVERIFY(program.messages.shown.first().text.contains(QLatin1String("Nothing was stored.")));
-        QCOMPARE(count(program, QStringLiteral("golfers")), 2);
-    }
-
-    void courseImportFillsTheCourseList()
-    {
-        TestProgram other;
-        other.addCourse(sampleCourse(QStringLiteral("Birch"), {}));
-        other.startUp();
-        const QString path = m_dir.filePath(QStringLiteral("courses.csv"));
-        other.files.answers = {path};
-        click(other.windows.show(QStringLiteral("frmCourse")), "cmdExport");
-
-        TestProgram program;
-        storeRounds(program);
-        program.startUp();
-        FormWindow *viewer = program.windows.show(QStringLiteral("frmCourse"));
-        program.files.answers = {path};
-        program.messages.answers = {MessageAnswer::Yes};
-        click(viewer, "cmdImport");
-
-        QCOMPARE(program.context.pickLists.courses()->stringList(), QStringList({"Pine", "Birch"}));
-        QCOMPARE(program.context.state.last_course, 1);
+        QCOMPARE(program.context.pickLists.courses()->stringList(), courses);
     }
 };
 

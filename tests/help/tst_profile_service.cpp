@@ -30,7 +30,6 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QByteArray file() const { return path.toUtf8(); }
-    const QByteArray placedContent = "; top\r\n[A]\r\none=1\r\n; keep\r\ntwo=2\r\n\r\n[B]\r\nx=y";
 
 private Q_SLOTS:
     void initTestCase()
@@ -45,43 +44,52 @@ private Q_SLOTS:
         path = home.filePath(QStringLiteral("test%1.ini").arg(++counter));
     }
 
+    // Names passed in lose only spaces; a default loses only trailing spaces. The file ends in a NUL.
     void readsValues_data()
     {
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("defaultValue");
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<int>("number");
-        const char *const rows[][5] = {
-            // name, section, key, text, number
-            {"blanks around the value, names in any case", "gEnErAl", "TITLE", "Golf Help", "0"},
-            {"double quotes removed", "General", "Quoted", "  spaced ", "0"},
-            {"one quote kept", "General", "Half", "\"open", "0"},
-            {"semicolon inside a value", "General", "Inline", "a;b", "0"},
-            {"comment line is no entry", "General", "Hidden", "dflt", "99"},
-            {"entry before any section", "General", "Lost", "dflt", "99"},
-            {"missing section", "None", "Title", "dflt", "99"},
-            {"leading number", "Numbers", "leading", "12abc", "12"},
-            {"negative number", "Numbers", "negative", "-7", "-7"},
-            {"hexadecimal number", "Numbers", "hex", "0x1F", "31"},
+        QTest::addColumn<int>("number"); // read with 99 as the default
+        auto row = [](const char *name, const char *section, const char *key, const char *dflt, const char *text,
+                      int number) {
+            QTest::newRow(name) << QByteArray(section) << QByteArray(key) << QByteArray(dflt) << QByteArray(text)
+                                << number;
         };
-        for (const auto &row : rows) {
-            QTest::newRow(row[0]) << QByteArray(row[1]) << QByteArray(row[2]) << QByteArray(row[3]) << atoi(row[4]);
-        }
+        row("blanks around the value, names in any case", "gEnErAl", "TITLE", "d", "Golf Help", 0);
+        row("double quotes removed", "General", "Quoted", "d", "  spaced ", 0);
+        row("one quote kept", "General", "Half", "d", "\"open", 0);
+        row("semicolon inside a value", "General", "Inline", "d", "a;b", 0);
+        row("comment line is no entry", "General", "Hidden", "d", "d", 99);
+        row("entry before any section", "General", "Lost", "d", "d", 99);
+        row("missing section", "None", "Title", "d", "d", 99);
+        row("leading number", "Numbers", "leading", "d", "12abc", 12);
+        row("negative number", "Numbers", "negative", "d", "-7", -7);
+        row("hexadecimal number", "Numbers", "hex", "d", "0x1F", 31);
+        row("spaces around names", "  s ", " name ", "d", "v", 0);
+        row("tab before a section", "\ts", "name", "d", "d", 99);
+        row("trailing spaces of a default", "s", "none", "d\t  ", "d\t", 99);
+        row("section with an empty name", "", "key", "d", "val_e_section", 0);
+        row("section holding only an empty-named key", "t", "", "d", "val_no_key", 0);
     }
 
     void readsValues()
     {
         QFETCH(QByteArray, section);
         QFETCH(QByteArray, key);
+        QFETCH(QByteArray, defaultValue);
         QFETCH(QByteArray, text);
         QFETCH(int, number);
-        writeFile("Lost=1\n; note\n[General]\nTitle = Golf Help  \nQuoted=\"  spaced \"\nHalf=\"open\n"
-                  "Inline=a;b\n;Hidden=1\n[Other]\r\nTitle=other\r\n"
-                  "[Numbers]\nnegative= -7 \nleading=12abc\nhex=0x1F\n");
+        writeFile(QByteArray("Lost=1\n; note\n[General]\nTitle = Golf Help  \nQuoted=\"  spaced \"\nHalf=\"open\n"
+                             "Inline=a;b\n;Hidden=1\n[Other]\r\nTitle=other\r\n[Numbers]\nnegative= -7 \n"
+                             "leading=12abc\nhex=0x1F\n[]\r\nkey=val_e_section\r\n[s]\r\nname=v\r\n[t]\r\n"
+                             "=val_no_key\r\n[u]\r\n")
+                  + '\0');
         char buffer[64];
-        std::uint32_t count = GetPrivateProfileStringA(section, key, "dflt  ", buffer, sizeof buffer, file());
+        QCOMPARE(GetPrivateProfileStringA(section, key, defaultValue, buffer, sizeof buffer, file()),
+                 std::uint32_t(text.size()));
         QCOMPARE(QByteArray(buffer), text);
-        QCOMPARE(count, std::uint32_t(text.size()));
         QCOMPARE(static_cast<std::int32_t>(GetPrivateProfileIntA(section, key, 99, file())), number);
     }
 
@@ -144,93 +152,52 @@ private Q_SLOTS:
         QCOMPARE(buffer.mid(size), QByteArray(guard, '#'));
     }
 
-    // Names passed in lose only spaces; a default loses only trailing spaces. The file ends in a NUL.
-    void callerArgumentsAndEmptyNames_data()
+    // Whatever the file held, the lines the service adds end in CR LF and the rest stays as it was.
+    void writes_data()
     {
-        QTest::addColumn<QByteArray>("section");
-        QTest::addColumn<QByteArray>("key");
-        QTest::addColumn<QByteArray>("defaultValue");
-        QTest::addColumn<QByteArray>("expected");
-        auto row = [](const char *name, const char *section, const char *key, const char *dflt, const char *expected) {
-            QTest::newRow(name) << QByteArray(section) << QByteArray(key) << QByteArray(dflt) << QByteArray(expected);
-        };
-        row("spaces around names", "  s ", " name ", "d", "v");
-        row("tab before a section", "\ts", "name", "d", "d");
-        row("trailing spaces of a default", "s", "none", "d\t  ", "d\t");
-        row("section with an empty name", "", "key", "d", "val_e_section");
-        row("section holding only an empty-named key", "t", "", "d", "val_no_key");
-    }
-
-    void callerArgumentsAndEmptyNames()
-    {
-        QFETCH(QByteArray, section);
-        QFETCH(QByteArray, key);
-        QFETCH(QByteArray, defaultValue);
-        QFETCH(QByteArray, expected);
-        writeFile(QByteArray("\r\nkey=val_no_section\r\n[]\r\nkey=val_e_section\r\n[s]\r\nname=v\r\n"
-                             "[t]\r\n=val_no_key\r\n[u]\r\n\0",
-                             82));
-        char buffer[64];
-        QCOMPARE(GetPrivateProfileStringA(section, key, defaultValue, buffer, sizeof buffer, file()),
-                 std::uint32_t(expected.size()));
-        QCOMPARE(QByteArray(buffer), expected);
-    }
-
-    void writesInPlace_data()
-    {
+        QTest::addColumn<QByteArray>("content"); // a null content means no file at all
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QByteArray>("key"); // a null key or value is passed as a null pointer
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray base = placedContent;
-        auto row = [](const char *name, const char *section, const char *key, const char *value,
-                      const QByteArray &expected) {
-            QTest::newRow(name) << QByteArray(section) << QByteArray(key) << QByteArray(value) << expected;
+        const QByteArray base = "; top\r\n[A]\r\none=1\r\n; keep\r\ntwo=2\r\n\r\n[B]\r\nx=y";
+        auto inPlace = [&base](const char *name, const char *section, const char *key, const char *value,
+                               const QByteArray &expected) {
+            QTest::newRow(name) << base << QByteArray(section) << QByteArray(key) << QByteArray(value) << expected;
         };
-        row("replace a value", "a", "ONE", "9", QByteArray(base).replace("one=1", "one=9"));
-        row("add a key after the last entry", "A", "three", "3", QByteArray(base).replace("2\r\n", "2\r\nthree=3\r\n"));
-        row("add a section", "C", "k", "v", base + "\r\n[C]\r\nk=v\r\n");
-        row("delete a key", "A", "one", nullptr, QByteArray(base).replace("one=1\r\n", ""));
-        row("delete a section, keeping its comments", "A", nullptr, nullptr, "; top\r\n; keep\r\n\r\n[B]\r\nx=y");
-        row("replace a last value without line end", "B", "x", "z", QByteArray(base).replace("x=y", "x=z\r\n"));
-        row("delete the last key, keeping its section's line end", "B", "x", nullptr, base.chopped(3));
+        inPlace("replace a value", "a", "ONE", "9", QByteArray(base).replace("one=1", "one=9"));
+        inPlace("add a key after the last entry", "A", "three", "3",
+                QByteArray(base).replace("2\r\n", "2\r\nthree=3\r\n"));
+        inPlace("add a section", "C", "k", "v", base + "\r\n[C]\r\nk=v\r\n");
+        inPlace("delete a key", "A", "one", nullptr, QByteArray(base).replace("one=1\r\n", ""));
+        inPlace("delete a section, keeping its comments", "A", nullptr, nullptr, "; top\r\n; keep\r\n\r\n[B]\r\nx=y");
+        inPlace("replace a last value without line end", "B", "x", "z", QByteArray(base).replace("x=y", "x=z\r\n"));
+        inPlace("delete the last key, keeping its section's line end", "B", "x", nullptr, base.chopped(3));
+        auto odd = [](const char *name, const QByteArray &content, const QByteArray &expected) {
+            QTest::newRow(name) << content << QByteArray(" S ") << QByteArray(" k ") << QByteArray("v") << expected;
+        };
+        const QByteArray junk("Data \0 before \0 first \0 section", 31);
+        odd("new file", QByteArray(), "[S]\r\nk=v\r\n");
+        odd("file with LF lines", "[S]\nx=1\n", "[S]\nx=1\nk=v\r\n");
+        odd("lone CR lines", "[A]\rk=1\r[S]\rk=2\r", "[A]\rk=1\r[S]\rk=v\r");
+        odd("NULs before the first section", junk, junk + "\r\n[S]\r\nk=v\r\n");
+        odd("only a UTF-8 BOM", "\xEF\xBB\xBF", "\xEF\xBB\xBF\r\n[S]\r\nk=v\r\n");
+        odd("header without ']'", "[S\r\nk=1\r\n", "[S\r\nk=v\r\n");
+        odd("line without '=' is no key", "[S]\r\nk\r\n", "[S]\r\nk\r\nk=v\r\n");
     }
 
-    void writesInPlace()
+    void writes()
     {
+        QFETCH(QByteArray, content);
         QFETCH(QByteArray, section);
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, expected);
-        writeFile(placedContent);
-        QVERIFY(WritePrivateProfileStringA(section, key.isNull() ? nullptr : key.constData(),
-                                           value.isNull() ? nullptr : value.constData(), file()));
-        QCOMPARE(fileContent(), expected);
-    }
-
-    // Whatever the file held, the lines the service adds end in CR LF and the rest stays as it was.
-    void writesAroundOddContent_data()
-    {
-        QTest::addColumn<QByteArray>("content"); // a null content means no file at all
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray junk("Data \0 before \0 first \0 section", 31);
-        QTest::newRow("new file") << QByteArray() << QByteArray("[S]\r\nk=v\r\n");
-        QTest::newRow("file with LF lines") << QByteArray("[S]\nx=1\n") << QByteArray("[S]\nx=1\nk=v\r\n");
-        QTest::newRow("lone CR lines") << QByteArray("[A]\rk=1\r[S]\rk=2\r") << QByteArray("[A]\rk=1\r[S]\rk=v\r");
-        QTest::newRow("NULs before the first section") << junk << junk + "\r\n[S]\r\nk=v\r\n";
-        QTest::newRow("only a UTF-8 BOM") << QByteArray("\xEF\xBB\xBF") << QByteArray("\xEF\xBB\xBF\r\n[S]\r\nk=v\r\n");
-        QTest::newRow("header without ']'") << QByteArray("[S\r\nk=1\r\n") << QByteArray("[S\r\nk=v\r\n");
-        QTest::newRow("line without '=' is no key") << QByteArray("[S]\r\nk\r\n") << QByteArray("[S]\r\nk\r\nk=v\r\n");
-    }
-
-    void writesAroundOddContent()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QByteArray, expected);
         if (!content.isNull()) {
             writeFile(content);
         }
-        QVERIFY(WritePrivateProfileStringA(" S ", " k ", "v", file()));
+        QVERIFY(WritePrivateProfileStringA(section, key.isNull() ? nullptr : key.constData(),
+                                           value.isNull() ? nullptr : value.constData(), file()));
         QCOMPARE(fileContent(), expected);
     }
 
@@ -278,21 +245,6 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(home.filePath("folder.ini")).isDir());
         char buffer[8];
         QCOMPARE(GetPrivateProfileStringA("A", "k", "d", buffer, sizeof buffer, folder), 1u);
-    }
-
-    void survivesAnyContent()
-    {
-        QByteArray noise;
-        for (int i = 0; i < 20000; ++i) {
-            noise += char((i * 7919) % 256);
-        }
-        writeFile(noise + "\n[\n]\n=\n[=]\n===\n[A\n");
-        char buffer[256];
-        GetPrivateProfileStringA(nullptr, nullptr, "", buffer, sizeof buffer, file());
-        GetPrivateProfileSectionA("=", buffer, sizeof buffer, file());
-        QVERIFY(WritePrivateProfileStringA("A", "k", "v", file()));
-        QCOMPARE(GetPrivateProfileStringA("A", "k", "", buffer, sizeof buffer, file()), 1u);
-        QVERIFY(fileContent().startsWith(noise));
     }
 };
 
