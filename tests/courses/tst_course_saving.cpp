@@ -43,20 +43,6 @@ private:
         QTest::keyClicks(box, name);
     }
 
-    // Types one nine: per hole blue 400 + hole, white 370 + hole, red 330 + hole, par 3 + hole % 3, handicap 19 - hole.
-    static void typeNine(frmNewCourse *editor, int firstHole)
-    {
-        for (int row = 0; row < 9; ++row) {
-            const int hole = firstHole + row;
-            const int values[] = {400 + hole, 370 + hole, 330 + hole, 3 + hole % 3, 19 - hole};
-            for (int value = Blue; value <= Handicap; ++value) {
-                const char *arrays[] = {"yb1", "yw1", "yr1", "p1", "h1"};
-                typeInto(editor, QStringLiteral("%1_%2").arg(QLatin1String(arrays[value])).arg(row),
-                         QString::number(values[value]));
-            }
-        }
-    }
-
     static void editCourse(frmNewCourse *editor, int listPosition)
     {
         click(editor, QStringLiteral("Option2_1"));
@@ -101,9 +87,12 @@ private Q_SLOTS:
         click(editor, QStringLiteral("cmdSaveData"));
         click(editor, QStringLiteral("Option1_1"));
         nameNewCourse(editor, QStringLiteral("Ash Hill"));
-        typeNine(editor, 1);
+        typeInto(editor, QStringLiteral("yb1_0"), QStringLiteral("401"));
+        typeInto(editor, QStringLiteral("yw1_4"), QStringLiteral("375"));
+        typeInto(editor, QStringLiteral("p1_8"), QStringLiteral("5"));
         click(editor, QStringLiteral("cmdf9"));
-        typeNine(editor, 10);
+        typeInto(editor, QStringLiteral("p1_0"), QStringLiteral("4"));
+        typeInto(editor, QStringLiteral("h1_8"), QStringLiteral("1"));
         click(editor, QStringLiteral("cmdSaveData"));
 
         QVERIFY(program.messages.shown.isEmpty());
@@ -114,9 +103,12 @@ private Q_SLOTS:
         QCOMPARE(stored[0].mid(holeIndex(10, Blue)), QStringList(50, QStringLiteral("0")));
         QCOMPARE(stored[1].mid(0, 3), (QStringList {"1", "Ash Hill", "True"}));
         QCOMPARE(stored[1].at(holeIndex(1, Blue)), QStringLiteral("401"));
+        QCOMPARE(stored[1].at(holeIndex(5, White)), QStringLiteral("375"));
+        QCOMPARE(stored[1].at(holeIndex(10, Par)), QStringLiteral("4"));
         QCOMPARE(stored[1].at(holeIndex(18, Handicap)), QStringLiteral("1"));
-        QCOMPARE(stored[1].at(frontTotalIndex(White)), QString::number(9 * 375));
-        QCOMPARE(stored[1].at(backTotalIndex(Par)), QStringLiteral("36"));
+        QCOMPARE(stored[1].at(frontTotalIndex(White)), QStringLiteral("375"));
+        QCOMPARE(stored[1].at(frontTotalIndex(Par)), QStringLiteral("5"));
+        QCOMPARE(stored[1].at(backTotalIndex(Par)), QStringLiteral("4"));
         QCOMPARE(stored[1].at(backTotalIndex(Handicap)), QStringLiteral("0"));
         QCOMPARE(program.context.state.course_cache, stored);
         // After a save the editor starts afresh; the mode, size and name stay.
@@ -132,7 +124,7 @@ private Q_SLOTS:
         click(program.windows.loaded(QStringLiteral("frmMain")), QStringLiteral("cmdRoundInfo"));
         QWidget *scoreCard = program.windows.loaded(QStringLiteral("frmScoreround"));
         choose(scoreCard, QStringLiteral("cboCourse"), 1);
-        QCOMPARE(text(scoreCard, QStringLiteral("lblp1_1")), QStringLiteral("5"));
+        QCOMPARE(text(scoreCard, QStringLiteral("lblp1_8")), QStringLiteral("5"));
     }
 
     // The chosen course's handicap totals go along, though its back nine was never shown.
