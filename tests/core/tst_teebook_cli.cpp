@@ -1,11 +1,14 @@
+#include "core/scorebook/scorebook_restore.h"
 #include "tests/core/cli_run.h"
 #include "tests/core/test_scorebook.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
-// teebook-cli's index command; the figures themselves are the computation's tests.
+// teebook-cli as a person or a scheduled job runs it; the index figures themselves are the computation's tests.
 class TeebookCliTest : public QObject
 {
     Q_OBJECT
@@ -27,35 +30,56 @@ private:
         book.addRound("Anne Lee", "Oak Links", 90);
     }
 
+    static QString folderOf(const TestScorebook &book) { return QFileInfo(book.path()).absolutePath(); }
+
 private Q_SLOTS:
+    // "@folder" holds the scorebook, other.db (SQLite without the tables) and taken.mdb (text).
     void refusals_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no arguments") << QStringList {};
-        QTest::newRow("unknown command") << QStringList {"--scorebook", "@book", "report", "Anne Lee"};
-        QTest::newRow("not a date") << QStringList {"--scorebook", "@book",   "index",
-                                                    "Anne Lee",    "--as-of", "2024-02-30"};
-        QTest::newRow("unknown golfer") << QStringList {"--scorebook", "@book", "index", "Anne"};
-        QTest::newRow("missing file") << QStringList {"--scorebook", "@folder/none.mdb", "index", "Anne Lee"};
-        QTest::newRow("SQLite, not a scorebook")
-            << QStringList {"--scorebook", "@folder/other.db", "index", "Anne Lee"};
+        QTest::addColumn<QStringList>("arguments"); // after "--scorebook" and the scorebook unless they name one
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, const char *arguments, const char *message) {
+            QTest::newRow(name) << QString(arguments).split('|', Qt::SkipEmptyParts) << QString(message);
+        };
+        row("no command", "", "No command given");
+        row("unknown command", "report|Anne Lee", "Unknown command");
+        row("not a date", "index|Anne Lee|--as-of|2024-02-30", "not a date");
+        row("unknown golfer", "index|Anne", "no golfer named");
+        row("missing file", "--scorebook|@folder/none.mdb|index|Anne Lee", "no scorebook");
+        row("SQLite, not a scorebook", "--scorebook|@folder/other.db|index|Anne Lee", "not a scorebook");
+        row("text, not a scorebook", "--scorebook|@folder/taken.mdb|index|Anne Lee", "not a scorebook");
+        row("backup to no file", "backup", "needs the file");
+        row("backup to two files", "backup|@folder/a.mdb|@folder/b.mdb", "needs the file");
+        row("backup over a file", "backup|@folder/taken.mdb", "already there");
+        row("backup of no scorebook", "--scorebook|@folder/none.mdb|backup|@folder/a.mdb", "not there");
+        row("backup of a text file", "--scorebook|@folder/taken.mdb|backup|@folder/a.mdb", "not a scorebook");
     }
 
     void refusals()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
         TestScorebook book;
         fillAnneAndBob(book);
-        QTemporaryDir folder;
-        SQLite::Database(folder.filePath("other.db").toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+        const QString folder = folderOf(book);
+        SQLite::Database(folder.toStdString() + "/other.db", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
             .exec("CREATE TABLE notes (line TEXT)");
-        arguments.replaceInStrings("@book", book.path()).replaceInStrings("@folder", folder.path());
+        QFile taken(folder + "/taken.mdb");
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.write("not a scorebook at all");
+        taken.close();
+        if (!arguments.contains("--scorebook")) {
+            arguments = QStringList {"--scorebook", book.path()} + arguments;
+        }
 
-        const CliRun result = runCli(arguments);
+        const CliRun result = runCli(arguments.replaceInStrings("@folder", folder));
 
         QCOMPARE(result.exitCode, 2);
         QVERIFY(result.output.isEmpty());
-        QVERIFY(!result.errors.trimmed().isEmpty());
+        QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+        QVERIFY(!QFile::exists(folder + "/a.mdb"));
+        QVERIFY(taken.open(QIODevice::ReadOnly));
+        QCOMPARE(taken.readAll(), QByteArray("not a scorebook at all"));
     }
 
     void plainReport_data()
@@ -112,6 +136,19 @@ private Q_SLOTS:
                 "reason":"no date"}]})";
         QCOMPARE(QJsonDocument::fromJson(result.output.toUtf8()).object(),
                  QJsonDocument::fromJson(expected.toUtf8()).object());
+    }
+
+    void backupWritesAWholeCopy()
+    {
+        TestScorebook book;
+        fillAnneAndBob(book);
+        const QString copy = folderOf(book) + "/copy.mdb";
+
+        const CliRun result = runCli({"--scorebook", book.path(), "backup", copy});
+
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.output.contains("Backed up"), qPrintable(result.output));
+        QCOMPARE(scorebook::backupProblem(copy), QString());
     }
 };
 
