@@ -1,5 +1,6 @@
 #include "core/handicap/handicap_computation.h"
 #include "core/handicap/round_working.h"
+#include "core/handicap/tee_course_handicap.h"
 #include "core/handicap/tenths_text.h"
 #include "tests/core/handicap_rounds.h"
 
@@ -137,29 +138,36 @@ private Q_SLOTS:
         QCOMPARE(tenths ? indexText(*tenths) : QString(), shown);
     }
 
+    // Index x slope / 113 + (course rating - par), half away from zero, from the rating of the tee played.
     void courseHandicap_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("rating");
-        QTest::addColumn<int>("slope");
-        QTest::addColumn<int>("expected");
+        QTest::addColumn<std::optional<int>>("index");
+        QTest::addColumn<QString>("teeName");
+        QTest::addColumn<QString>("shown"); // "": none
+        const auto row = [](const char *name, std::optional<int> index, const char *teeName, const char *shown) {
+            QTest::newRow(name) << index << QString(teeName) << QString(shown);
+        };
         // 12.3 x 130 / 113 = 14.1504; - 0.7 = 13.45 -> 13
-        QTest::newRow("12.3 on 71.3 / 130") << 123 << 713 << 130 << 13;
+        row("12.3 on 71.3 / 130", 123, "white", "13");
         // 11.3 x 120 / 113 = 12.0 exactly; + 0.5 = 12.5 -> 13
-        QTest::newRow("half away from zero") << 113 << 725 << 120 << 13;
-        // -12.0 - 0.5 = -12.5 -> -13
-        QTest::newRow("plus, half away from zero") << -113 << 715 << 120 << -13;
+        row("half away from zero", 113, "blue", "13");
+        // -12.0 - 0.5 = -12.5 -> -13, a plus handicap
+        row("plus, half away from zero", -113, "red", "+13");
         // 0 + (70.4 - 72) = -1.6 -> -2
-        QTest::newRow("scratch on an easy course") << 0 << 704 << 113 << -2;
+        row("scratch on an easy course", 0, "gold", "+2");
+        row("no index", std::nullopt, "white", "");
+        row("unrated tee", 123, "green", "");
     }
 
     void courseHandicap()
     {
-        QFETCH(int, index);
-        QFETCH(int, rating);
-        QFETCH(int, slope);
-        QFETCH(int, expected);
-        QCOMPARE(handicap::courseHandicap(index, rating, slope, 72), expected);
+        QFETCH(std::optional<int>, index);
+        QFETCH(QString, teeName);
+        QFETCH(QString, shown);
+        const std::vector<RatedTee> tees {tee("white", 713, 130), tee("blue", 725, 120), tee("red", 715, 120),
+                                          tee("gold", 704)};
+        const std::optional<int> handicap = teeCourseHandicap(index, tees, teeName, 72);
+        QCOMPARE(handicap ? courseHandicapText(*handicap) : QString(), shown);
     }
 
     void holeMaximum_data()
