@@ -69,6 +69,12 @@ private:
         }
     }
 
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QStringList folderEntries() const { return QDir(m_dir->path()).entryList(QDir::Files); }
 
 private Q_SLOTS:
@@ -150,34 +156,6 @@ private Q_SLOTS:
         QCOMPARE(folderEntries(), QStringList {"teedat2000.mdb"});
     }
 
-    void cancelOrRefusalLeavesNoFile_data()
-    {
-        QTest::addColumn<bool>("targetThere");
-        QTest::newRow("cancelled") << false;
-        QTest::newRow("name taken") << true;
-    }
-    void cancelOrRefusalLeavesNoFile()
-    {
-        QFETCH(bool, targetThere);
-        addGolfers(m_path, 3000);
-        const QString target = m_dir->filePath("copy.mdb");
-        if (targetThere) {
-            QFile existing(target);
-            QVERIFY(existing.open(QIODevice::WriteOnly));
-            existing.write("mine");
-        }
-        const CopyOutcome outcome
-            = scorebook::backUpScorebook(m_path, target, [](qint64 done, qint64) { return done == 0; });
-        QCOMPARE(outcome.status, targetThere ? CopyOutcome::Status::Failed : CopyOutcome::Status::Cancelled);
-        QCOMPARE(QFileInfo::exists(target), targetThere);
-        if (targetThere) {
-            QFile existing(target);
-            QVERIFY(existing.open(QIODevice::ReadOnly));
-            QCOMPARE(existing.readAll(), QByteArray("mine"));
-        }
-        QCOMPARE(folderEntries().size(), targetThere ? 2 : 1);
-    }
-
     // Another program adds a golfer and a round together, over and over, while the
     // copy is made step by step: the copy holds one state of the file, never half a change.
     void backupWhileAnotherConnectionWrites()
@@ -223,41 +201,63 @@ private Q_SLOTS:
         QVERIFY(copiedRounds < count(m_path, "rounds"));
     }
 
-    void restoreRefusesWhatIsNoScorebook_data()
+    // A copy that is cancelled, refused or not of a whole scorebook changes no file. "other.mdb" is the
+    // backup's target or the restore's source, damaged first.
+    void failedCopyChangesNothing_data()
     {
+        QTest::addColumn<bool>("restore");
         QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("text file") << "text"
-                                   << "not a scorebook";
-        QTest::newRow("missing table") << "drop golfers"
-                                       << "no table \"golfers\"";
-        QTest::newRow("damaged page") << "page"
-                                      << "";
+        const auto row = [](const char *name, bool restore, const char *damage, bool cancel, const char *problem) {
+            QTest::newRow(name) << restore << QString(damage) << cancel << QString(problem);
+        };
+        row("backup cancelled", false, "", true, "");
+        row("backup over a file", false, "text", false, "already");
+        row("restore cancelled", true, "", true, "");
+        row("restore from text", true, "text", false, "not a scorebook");
+        row("restore without golfers", true, "drop golfers", false, "no table \"golfers\"");
+        row("restore from a damaged page", true, "page", false, "");
     }
-    void restoreRefusesWhatIsNoScorebook()
+    void failedCopyChangesNothing()
     {
+        QFETCH(bool, restore);
         QFETCH(QString, damage);
+        QFETCH(bool, cancel);
         QFETCH(QString, problem);
-        addGolfers(m_path, 2000);
-        const QString backup = m_dir->filePath("backup.mdb");
-        QCOMPARE(scorebook::backUpScorebook(m_path, backup).error, QString());
+        addGolfers(m_path, 3000);
+        const QString other = m_dir->filePath("other.mdb");
+        if (restore) {
+            QCOMPARE(scorebook::backUpScorebook(m_path, other).error, QString());
+            addGolfers(m_path, 5);
+        }
         if (damage == "drop golfers") {
-            SQLite::Database(backup.toStdString(), SQLite::OPEN_READWRITE).exec("DROP TABLE golfers");
-        } else {
+            SQLite::Database(other.toStdString(), SQLite::OPEN_READWRITE).exec("DROP TABLE golfers");
+        } else if (!damage.isEmpty()) {
             // Text replaces the whole file; a damaged page is written over the middle of it.
-            QFile file(backup);
+            QFile file(other);
             QVERIFY(file.open(damage == "text" ? QIODevice::WriteOnly : QIODevice::ReadWrite));
             QVERIFY(file.seek(file.size() / 2));
             file.write(damage == "text" ? QByteArray("golfer_name\r\nAnn\r\n") : QByteArray(8192, '\x5a'));
         }
         const QStringList before = folderEntries();
+        const QByteArray otherBefore = contents(other);
 
-        const auto outcome = scorebook::restoreFromBackup(backup, m_path, m_day);
+        const auto progress = [cancel](qint64 done, qint64) { return !cancel || done == 0; };
+        CopyOutcome outcome;
+        if (restore) {
+            const auto restored = scorebook::restoreFromBackup(other, m_path, m_day, progress);
+            outcome = {restored.status, restored.error};
+        } else {
+            outcome = scorebook::backUpScorebook(m_path, other, progress);
+        }
 
-        QCOMPARE(outcome.status, CopyOutcome::Status::Failed);
+        QCOMPARE(outcome.status, cancel ? CopyOutcome::Status::Cancelled : CopyOutcome::Status::Failed);
         QVERIFY2(outcome.error.contains(problem), qPrintable(outcome.error));
         QCOMPARE(folderEntries(), before);
-        QCOMPARE(count(m_path, "golfers"), qint64(2000));
+        QCOMPARE(contents(other), otherBefore);
+        QCOMPARE(count(m_path, "golfers"), restore ? 3005 : 3000);
+        QCOMPARE(scorebook::backupProblem(m_path), QString());
     }
 
     // Each restore keeps the scorebook it replaces under a dated name of its own.
@@ -281,22 +281,6 @@ private Q_SLOTS:
         QCOMPARE(count(first.keptCopy, "golfers"), qint64(15));
         QCOMPARE(count(second.keptCopy, "golfers"), qint64(10));
         QCOMPARE(scorebook::inspect(m_path).health, scorebook::Health::Ready);
-    }
-
-    void cancelledRestoreChangesNothing()
-    {
-        addGolfers(m_path, 3000);
-        const QString backup = m_dir->filePath("backup.mdb");
-        QCOMPARE(scorebook::backUpScorebook(m_path, backup).error, QString());
-        addGolfers(m_path, 5);
-
-        const auto outcome
-            = scorebook::restoreFromBackup(backup, m_path, m_day, [](qint64 done, qint64) { return done == 0; });
-
-        QCOMPARE(outcome.status, CopyOutcome::Status::Cancelled);
-        QCOMPARE(count(m_path, "golfers"), qint64(3005));
-        QCOMPARE(scorebook::backupProblem(m_path), QString());
-        QCOMPARE(folderEntries(), QStringList({"backup.mdb", "teedat2000.mdb"}));
     }
 };
 
