@@ -45,8 +45,6 @@ private Q_SLOTS:
         QTest::newRow("none") << std::vector<double> {} << Averages {};
         QTest::newRow("fewer than five") << std::vector<double> {80, 90, 85, 88}
                                          << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
-        QTest::newRow("five") << std::vector<double> {80, 90, 85, 88, 82}
-                              << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 85.0};
         QTest::newRow("the window moves")
             << std::vector<double> {80, 90, 85, 88, 82, 100, 70}
             << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 85.0, 89.0, 85.0};
@@ -68,38 +66,34 @@ private Q_SLOTS:
         }
     }
 
-    void roundsAreOrderedByDayAndUndatedKeptApart()
+    // By day, then record number, the undated apart; an average is over the last five rounds with the figure.
+    void roundsByDayAveragedOverThoseWithTheFigure()
     {
-        const Trends result
-            = computeTrends({dated(4, QDate(2026, 6, 2), 90), dated(2, QDate(), 70), dated(3, QDate(2026, 6, 1), 85),
-                             dated(1, QDate(2026, 6, 2), 88), dated(5, QDate(), std::nullopt)});
+        // Record r played on r June, given last first; record 10 on 2 June too; record 6 has no total (nine holes).
+        std::vector<RoundFigures> rounds {dated(8, QDate(), 70), dated(10, QDate(2026, 6, 2), 90),
+                                          dated(9, QDate(), std::nullopt)};
+        for (int r = 7; r >= 1; --r) {
+            rounds.push_back(dated(r, QDate(2026, 6, r), r == 6 ? std::nullopt : std::optional<double>(80 + r)));
+        }
+        const Trends result = computeTrends(rounds);
+
         QList<qint64> order;
         for (const Row &row : result.dated) {
             order.append(row.round.recordNo);
         }
-        QCOMPARE(order, QList<qint64>({3, 1, 4}));
+        QCOMPARE(order, QList<qint64>({1, 2, 10, 3, 4, 5, 6, 7}));
         QCOMPARE(result.undated.size(), size_t(2));
-        QCOMPARE(result.undated[0].recordNo, qint64(2));
-        QCOMPARE(result.undated[1].recordNo, qint64(5));
-    }
-
-    void averagesSkipRoundsWithoutTheFigure()
-    {
-        std::vector<RoundFigures> rounds;
-        for (int r = 1; r <= 7; ++r) {
-            // The third round is a nine-hole round: no total, so it takes no place in the average.
-            rounds.push_back(dated(r, QDate(2026, 6, r), r == 3 ? std::nullopt : std::optional<double>(80 + r)));
-        }
-        const Trends result = computeTrends(rounds);
-        QVERIFY(!figure(result.dated[4].averages, Figure::Total));
-        QCOMPARE(*figure(result.dated[5].averages, Figure::Total), (81 + 82 + 84 + 85 + 86) / 5.0);
-        QVERIFY(!figure(result.dated[2].averages, Figure::Total));
+        QCOMPARE(result.undated[0].recordNo, qint64(8));
+        QCOMPARE(result.undated[1].recordNo, qint64(9));
+        QVERIFY(!figure(result.dated[3].averages, Figure::Total));
+        QCOMPARE(*figure(result.dated[4].averages, Figure::Total), (81 + 82 + 90 + 83 + 84) / 5.0);
+        QVERIFY(!figure(result.dated[6].averages, Figure::Total));
 
         const auto points = series(result, Figure::Total);
-        QCOMPARE(points.size(), size_t(6));
+        QCOMPARE(points.size(), size_t(7));
         QCOMPARE(points.back().date, QDate(2026, 6, 7));
         QCOMPARE(points.back().value, 87.0);
-        QCOMPARE(*points.back().average, (82 + 84 + 85 + 86 + 87) / 5.0);
+        QCOMPARE(*points.back().average, (90 + 83 + 84 + 85 + 87) / 5.0);
         QVERIFY(series(result, Figure::Putts).empty());
     }
 
