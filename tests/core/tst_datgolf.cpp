@@ -1,6 +1,5 @@
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
-#include "core/scorebook/scorebook_connection.h"
 #include "core/scorebook/scorebook_file.h"
 
 #include <QFile>
@@ -150,34 +149,6 @@ private Q_SLOTS:
         const QString failure = scorebook::createEmpty(locked.filePath(QStringLiteral("teedat2000.mdb")));
         QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(failure, QStringLiteral("The folder is read-only: no new file can be made in it."));
-    }
-
-    void inspectTellsWhatIsWrong_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("not sqlite") << QByteArray("Standard Jet DB\0\0\0", 18) << "not a scorebook";
-        QTest::newRow("missing table") << QByteArray("CREATE TABLE golfers (golfer_name TEXT);") << "courseinfo";
-        QTest::newRow("missing field") << QByteArray("CREATE TABLE courseinfo (course_id INTEGER);") << "course_name";
-    }
-    void inspectTellsWhatIsWrong()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, problem);
-        QFile::remove(m_path);
-        QFile file(m_path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (content.startsWith("CREATE")) {
-            SQLite::Database(m_path.toStdString(), SQLite::OPEN_READWRITE).exec(content.data());
-        } else {
-            QVERIFY(file.write(content) == content.size() && file.seek(0));
-        }
-        const QByteArray before = file.readAll();
-        const scorebook::Check check = scorebook::inspect(m_path);
-        QCOMPARE(check.health, scorebook::Health::Unreadable);
-        QVERIFY2(check.problem.contains(problem), qPrintable(check.problem));
-        QVERIFY(file.seek(0));
-        QCOMPARE(file.readAll(), before);
     }
 };
 

@@ -202,7 +202,8 @@ private Q_SLOTS:
     }
 
     // A copy that is cancelled, refused or not of a whole scorebook changes no file. "other.mdb" is the
-    // backup's target or the restore's source, damaged first.
+    // backup's target or the restore's source, damaged first: by a statement, with text replacing it
+    // whole, or with a page of noise over its middle.
     void failedCopyChangesNothing_data()
     {
         QTest::addColumn<bool>("restore");
@@ -216,7 +217,9 @@ private Q_SLOTS:
         row("backup over a file", false, "text", false, "already");
         row("restore cancelled", true, "", true, "");
         row("restore from text", true, "text", false, "not a scorebook");
-        row("restore without golfers", true, "drop golfers", false, "no table \"golfers\"");
+        row("restore without golfers", true, "DROP TABLE golfers", false, "no table \"golfers\"");
+        row("restore without a field", true, "ALTER TABLE courseinfo RENAME COLUMN course_name TO name", false,
+            "no field \"course_name\"");
         row("restore from a damaged page", true, "page", false, "");
     }
     void failedCopyChangesNothing()
@@ -231,10 +234,9 @@ private Q_SLOTS:
             QCOMPARE(scorebook::backUpScorebook(m_path, other).error, QString());
             addGolfers(m_path, 5);
         }
-        if (damage == "drop golfers") {
-            SQLite::Database(other.toStdString(), SQLite::OPEN_READWRITE).exec("DROP TABLE golfers");
+        if (damage.contains(' ')) {
+            SQLite::Database(other.toStdString(), SQLite::OPEN_READWRITE).exec(damage.toStdString());
         } else if (!damage.isEmpty()) {
-            // Text replaces the whole file; a damaged page is written over the middle of it.
             QFile file(other);
             QVERIFY(file.open(damage == "text" ? QIODevice::WriteOnly : QIODevice::ReadWrite));
             QVERIFY(file.seek(file.size() / 2));
