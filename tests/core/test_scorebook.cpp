@@ -1,12 +1,11 @@
 #include "tests/core/test_scorebook.h"
 
 #include "core/handicap/handicap_tables.h"
+#include "tests/core/handicap_rounds.h"
 
 #include <QFile>
 
 #include <SQLiteCpp/Statement.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -53,18 +52,13 @@ void TestScorebook::addGolfer(const QString &name)
     insert.exec();
 }
 
-void TestScorebook::addCourse(const QString &name, const QString &size, const QStringList &strokeIndex)
-{
-    insertWithHoles(*database_, "courseinfo", "course_name, course_size", {name, size}, strokeIndex);
-}
-
 void TestScorebook::addCourse(const QString &name)
 {
     QStringList strokeIndex;
     for (int hole = 1; hole <= 18; ++hole) {
         strokeIndex.append(QString::number(hole));
     }
-    addCourse(name, QStringLiteral("True"), strokeIndex);
+    insertWithHoles(*database_, "courseinfo", "course_name, course_size", {name, QStringLiteral("True")}, strokeIndex);
 }
 
 qint64 TestScorebook::addRound(const QString &golfer, const QString &course, const QStringList &strokes)
@@ -102,11 +96,8 @@ void TestScorebook::addRating(const QString &course, const QString &tee, double 
 QStringList strokesText(int gross)
 {
     QStringList strokes;
-    int difference = gross - 72;
-    for (int hole = 0; hole < 18; ++hole) {
-        const int step = std::clamp(difference, -2, 2);
-        strokes.append(QString::number(4 + step));
-        difference -= step;
+    for (const int hole : handicap_rounds::strokesForGross(gross)) {
+        strokes.append(QString::number(hole));
     }
     return strokes;
 }

@@ -19,9 +19,7 @@ public:
     SQLite::Database &database() { return *database_; }
 
     void addGolfer(const QString &name);
-    // strokeIndex: h1..h18 as stored; par 4 on every hole.
-    void addCourse(const QString &name, const QString &size, const QStringList &strokeIndex);
-    void addCourse(const QString &name); // eighteen holes, hole n has stroke index n
+    void addCourse(const QString &name); // eighteen holes of par 4, hole n has stroke index n
     // Returns the round's record number. Pars are 4 on every hole.
     qint64 addRound(const QString &golfer, const QString &course, const QStringList &strokes);
     qint64 addRound(const QString &golfer, const QString &course, int gross);

@@ -153,12 +153,10 @@ private Q_SLOTS:
     void coursesRoundsDetailsAndRatingsAsStored()
     {
         TestScorebook book;
-        QStringList strokeIndex;
-        for (int hole = 18; hole >= 1; --hole) {
-            strokeIndex.append(QString::number(hole));
-        }
-        book.addCourse(" Oak Links ", "-1", strokeIndex);
-        book.addCourse("Short Nine", "False", QStringList(18, QStringLiteral("0")));
+        book.addCourse(" Oak Links ");
+        book.addCourse("Short Nine");
+        book.database().exec("UPDATE courseinfo SET course_size = '-1', h1 = '18' WHERE course_name = ' Oak Links '");
+        book.database().exec("UPDATE courseinfo SET course_size = 'False' WHERE course_name = 'Short Nine'");
         QStringList strokes = strokesText(85);
         strokes[6] = " 1 0"; // hole values follow the leading number rule
         const qint64 round = book.addRound("Anne Lee", "Oak Links ", strokes);
