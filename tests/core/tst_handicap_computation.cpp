@@ -48,7 +48,6 @@ private:
                 used.append(int(round.round.recordNo));
             }
         }
-        std::sort(used.begin(), used.end());
         return used;
     }
 
