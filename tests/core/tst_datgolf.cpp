@@ -1,14 +1,19 @@
 #include "core/scorebook/database_error.h"
 #include "core/scorebook/datgolf.h"
+#include "core/scorebook/round_reading.h"
 #include "core/scorebook/scorebook_file.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
 #include <unistd.h>
 
-// The record set the windows rely on, over a real scorebook file.
+// The record set the windows rely on, and the rounds read through it, over a real scorebook file.
 class DatgolfTest : public QObject
 {
     Q_OBJECT
@@ -126,6 +131,44 @@ private Q_SLOTS:
         const QString failure = scorebook::createEmpty(locked.filePath(QStringLiteral("teedat2000.mdb")));
         QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(failure, QStringLiteral("The folder is read-only: no new file can be made in it."));
+    }
+
+    // A golfer's rounds on a course, those saved since the record set was opened included, in table
+    // order. Stored names lose their blanks; chosen names do not.
+    void roundsPlayedByAGolferOnACourse()
+    {
+        auto rounds = open(QStringLiteral("rounds"));
+        // Round r, dated "r", of every golfer on every course, saved by another program.
+        const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob", "O'Neil"};
+        const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak", "Pine \"Old\""};
+        const int saved = golfers.size() * courses.size();
+        SQLite::Database other(m_path.toStdString(), SQLite::OPEN_READWRITE);
+        for (int r = 0; r < saved; ++r) {
+            SQLite::Statement add(other, "INSERT INTO rounds (golfer_name, course_name, date) VALUES (?, ?, ?)");
+            add.bind(1, golfers[r / courses.size()].toStdString());
+            add.bind(2, courses[r % courses.size()].toStdString());
+            add.bind(3, std::to_string(r));
+            add.exec();
+        }
+
+        const QRegularExpression blanks(QStringLiteral("^ +| +$")); // only blanks are trimmed, not tabs
+        const QList<QStringList> chosen {{"Ann", "Pine"},  {"Bob", "Oak"},   {"ann", "PINE"},
+                                         {"Carl", "Pine"}, {" Ann", "Pine"}, {"O'Neil", "Pine \"Old\""}};
+        for (const QStringList &names : chosen) {
+            QStringList expected;
+            for (int r = 0; r < saved; ++r) {
+                if (QString(golfers[r / courses.size()]).remove(blanks) == names[0]
+                    && QString(courses[r % courses.size()]).remove(blanks) == names[1]) {
+                    expected.append(QString::number(r));
+                }
+            }
+            QStringList dates;
+            for (const Round &round : readRoundsPlayedBy(*rounds, names[0], names[1])) {
+                dates.append(round.date);
+            }
+            QVERIFY(!expected.isEmpty() || names[0] == "Carl" || names[0] == " Ann");
+            QCOMPARE(dates, expected);
+        }
     }
 };
 

@@ -1,21 +1,10 @@
 #include "core/records/round_layout.h"
 #include "core/rules/statistics.h"
-#include "core/scorebook/datgolf.h"
-#include "core/scorebook/round_reading.h"
-#include "core/scorebook/scorebook_file.h"
 #include "tests/core/played_round.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-#include <SQLiteCpp/Transaction.h>
-
-// The statistics of one golfer on one course: the figures from rounds in
-// memory, and which stored rounds are read for them.
+// The statistics of one golfer on one course, from rounds in memory.
 class StatisticsTest : public QObject
 {
     Q_OBJECT
@@ -107,55 +96,6 @@ private Q_SLOTS:
         }
         QCOMPARE(stats.stroke_recap[3], counted[0]);
         QCOMPARE(stats.putt_recap[3], counted[4]);
-    }
-
-    // Only the matching rounds are read, those saved since the record set was opened included, in table
-    // order. Stored names lose their blanks; chosen names do not.
-    void readsEveryMatchingRound()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("teedat2000.mdb"));
-        QCOMPARE(scorebook::createEmpty(path), QString());
-        DataControl rounds;
-        rounds.setDatabaseName(path);
-        rounds.setRecordSource(QStringLiteral("rounds"));
-        rounds.refresh();
-        // Round r, dated "r", saved by another program.
-        const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob", "O'Neil"};
-        const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak", "Pine \"Old\""};
-        QList<QStringList> saved;
-        SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE);
-        SQLite::Transaction saving(other);
-        SQLite::Statement add(other, "INSERT INTO rounds (golfer_name, course_name, date) VALUES (?, ?, ?)");
-        QRandomGenerator random(20260612);
-        for (int r = 0; r < 300; ++r) {
-            saved.append({golfers[random.bounded(int(golfers.size()))], courses[random.bounded(int(courses.size()))]});
-            add.bind(1, saved.last()[0].toStdString());
-            add.bind(2, saved.last()[1].toStdString());
-            add.bind(3, std::to_string(r));
-            add.exec();
-            add.reset();
-        }
-        saving.commit();
-
-        const QRegularExpression blanks(QStringLiteral("^ +| +$")); // only blanks are trimmed, not tabs
-        const QList<QStringList> chosen {{"Ann", "Pine"},  {"Bob", "Oak"},   {"ann", "PINE"},
-                                         {"Carl", "Pine"}, {" Ann", "Pine"}, {"O'Neil", "Pine \"Old\""}};
-        for (const QStringList &names : chosen) {
-            QStringList expected;
-            for (int r = 0; r < saved.size(); ++r) {
-                if (QString(saved[r][0]).remove(blanks) == names[0]
-                    && QString(saved[r][1]).remove(blanks) == names[1]) {
-                    expected.append(QString::number(r));
-                }
-            }
-            QStringList dates;
-            for (const Round &round : readRoundsPlayedBy(rounds, names[0], names[1])) {
-                dates.append(round.date);
-            }
-            QVERIFY(!expected.isEmpty() || names[0] == "Carl" || names[0] == " Ann");
-            QCOMPARE(dates, expected);
-        }
     }
 };
 
