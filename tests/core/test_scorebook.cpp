@@ -1,9 +1,7 @@
 #include "tests/core/test_scorebook.h"
 
-#include "core/handicap/handicap_tables.h"
+#include "core/scorebook/scorebook_file.h"
 #include "tests/core/handicap_rounds.h"
-
-#include <QFile>
 
 #include <SQLiteCpp/Statement.h>
 
@@ -36,12 +34,10 @@ qint64 insertWithHoles(SQLite::Database &database, const char *table, const char
 TestScorebook::TestScorebook(bool withHandicapTables)
     : path_(folder_.filePath(QStringLiteral("teedat2000.mdb")))
 {
-    QFile schema(QStringLiteral(TEEBOOK_SCHEMA_FILE));
-    schema.open(QIODevice::ReadOnly);
-    database_ = std::make_unique<SQLite::Database>(path_.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    database_->exec(schema.readAll().toStdString());
-    if (withHandicapTables) {
-        database_->exec(handicap::handicapTablesSql());
+    scorebook::createEmpty(path_);
+    database_ = std::make_unique<SQLite::Database>(path_.toStdString(), SQLite::OPEN_READWRITE);
+    if (!withHandicapTables) {
+        database_->exec("DROP TABLE tee_ratings; DROP TABLE round_details");
     }
 }
 

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-// A scorebook in a temporary folder, made from the project's schema, with the
-// handicap's two tables unless asked otherwise; rows are written as text.
+// A scorebook in a temporary folder, made as the program makes a new one, without the
+// handicap's two tables when asked; rows are written as text.
 class TestScorebook
 {
 public:
