@@ -1,4 +1,3 @@
-#include "core/records/round_layout.h"
 #include "core/rules/statistics.h"
 #include "tests/core/played_round.h"
 
