@@ -40,26 +40,6 @@ private:
         return *found;
     }
 
-    static QList<int> usedRecords(const HandicapResult &result)
-    {
-        QList<int> used;
-        for (const RoundOutcome &round : result.rounds) {
-            if (round.used) {
-                used.append(int(round.round.recordNo));
-            }
-        }
-        return used;
-    }
-
-    static QList<int> finalDifferentials(const HandicapResult &result)
-    {
-        QList<int> differentials;
-        for (const RoundOutcome &round : result.rounds) {
-            differentials.append(round.differential());
-        }
-        return differentials;
-    }
-
 private Q_SLOTS:
     void indexFromRecentDifferentials_data()
     {
@@ -103,7 +83,13 @@ private Q_SLOTS:
         const HandicapResult result = computeHandicap(onOakLinks(dailyRounds(overPar)));
 
         QCOMPARE(result.index, index);
-        QCOMPARE(usedRecords(result), used);
+        QList<int> usedRecords;
+        for (const RoundOutcome &round : result.rounds) {
+            if (round.used) {
+                usedRecords.append(int(round.round.recordNo));
+            }
+        }
+        QCOMPARE(usedRecords, used);
         QCOMPARE(result.lowIndex, lowIndex);
         QCOMPARE(result.countedRounds, int(overPar.size()));
         QVERIFY(std::all_of(result.rounds.begin(), result.rounds.end(),
@@ -313,7 +299,11 @@ private Q_SLOTS:
         const HandicapResult result = computeHandicap(onOakLinks(rounds, {tee("white", 720), tee("blue", 719)}));
 
         QCOMPARE(byRecord(result, overPar.size()).exceptionalReduction, reduction);
-        QCOMPARE(finalDifferentials(result), differentials);
+        QList<int> finalDifferentials;
+        for (const RoundOutcome &round : result.rounds) {
+            finalDifferentials.append(round.differential());
+        }
+        QCOMPARE(finalDifferentials, differentials);
         QCOMPARE(result.index, std::optional(index));
     }
 

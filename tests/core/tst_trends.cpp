@@ -27,16 +27,6 @@ handicap::RoundOutcome outcome(qint64 recordNo, const QString &course, std::opti
     return result;
 }
 
-// Total, putts and index, "-" for a figure missing.
-QString figuresText(const Figures &values)
-{
-    QStringList texts;
-    for (const std::optional<double> &value : values) {
-        texts.append(value ? QString::number(*value) : QStringLiteral("-"));
-    }
-    return texts.join(' ');
-}
-
 } // namespace
 
 // A golfer's figures over time: the order of the rounds, the averages of the
@@ -90,7 +80,11 @@ private Q_SLOTS:
 
         QStringList shown;
         for (const RoundFigures &round : roundFigures(result, putts)) {
-            shown.append(figuresText(round.values));
+            QStringList figures; // total, putts and index, "-" for one missing
+            for (const std::optional<double> &value : round.values) {
+                figures.append(value ? QString::number(*value) : QStringLiteral("-"));
+            }
+            shown.append(figures.join(' '));
         }
         // Nine holes or a hole left out: no total, so no putts either; no putts entered: none;
         // not counted: no index, but a total when every hole was played.
