@@ -104,7 +104,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown"); // indexText of the tenths
         QTest::newRow("handicap, blanks around") << " 12.3 " << std::optional(123) << "12.3";
         QTest::newRow("whole") << "72" << std::optional(720) << "72.0";
-        QTest::newRow("plus") << "-1.2" << std::optional(-12) << "+1.2";
         QTest::newRow("below one") << ".5" << std::optional(5) << "0.5";
         QTest::newRow("plus below one, negative half") << "-0.45" << std::optional(-5) << "+0.5";
         QTest::newRow("half of a tenth") << "71.35" << std::optional(714) << "71.4";
@@ -208,7 +207,6 @@ private Q_SLOTS:
         const Round played = round(1, strokesForGross(gross), QDate(2024, 5, 1), "white", pcc);
         const HandicapResult result = computeHandicap(onOakLinks({played}, {tee("white", rating, slope)}));
 
-        QVERIFY(result.rounds.front().counted());
         QCOMPARE(result.rounds.front().differential(), differential);
     }
 

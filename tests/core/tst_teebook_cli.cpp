@@ -106,7 +106,6 @@ private Q_SLOTS:
         const CliRun result = runCli({"--scorebook", book.path(), "index", "Anne Lee", "--json"});
 
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.output.contains(QLatin1String("\"index\":-1.2"))); // tenths, not 1.2000000000000002
         const auto counted = [](int recordNo, const char *date, int gross, const char *differential, bool used) {
             return QStringLiteral(R"({"record_no":%1,"date":"%2","course":"Oak Links","tee":"white","gross":%3,
                 "adjusted_gross":%3,"course_rating":71.2,"slope":113,"pcc":0,"differential":%4,"counted":true,
@@ -122,6 +121,7 @@ private Q_SLOTS:
             + R"(,{"record_no":4,"date":null,"course":"Oak Links","tee":null,"gross":90,"adjusted_gross":null,
                 "course_rating":null,"slope":null,"pcc":null,"differential":null,"counted":false,"used":false,
                 "reason":"no date"}]})";
+        // Figures are compared as numbers: -1.2000000000000002 is not -1.2.
         QCOMPARE(QJsonDocument::fromJson(result.output.toUtf8()).object(),
                  QJsonDocument::fromJson(expected.toUtf8()).object());
     }
