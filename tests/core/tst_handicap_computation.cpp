@@ -22,8 +22,6 @@ struct OddRound
 
 } // namespace
 
-Q_DECLARE_METATYPE(OddRound)
-
 // The index, round by round, against figures worked out by hand. Unless a case
 // says otherwise every round is on Oak Links from the white tee (72.0 / 113,
 // par 72), so a differential is the adjusted gross minus 72.
