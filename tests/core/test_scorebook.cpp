@@ -4,8 +4,16 @@
 #include "tests/core/handicap_rounds.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 namespace {
+
+template<typename... Values> void insert(SQLite::Database &database, const char *sql, const Values &...values)
+{
+    SQLite::Statement statement(database, sql);
+    SQLite::bind(statement, values...);
+    statement.exec();
+}
 
 // Inserts a row of two names, h1..h18 as given and p1..p18 all 4; returns its rowid.
 qint64 insertWithHoles(SQLite::Database &database, const char *table, const char *nameColumns, const QStringList &names,
@@ -43,9 +51,7 @@ TestScorebook::TestScorebook(bool withHandicapTables)
 
 void TestScorebook::addGolfer(const QString &name)
 {
-    SQLite::Statement insert(*database_, "INSERT INTO golfers (golfer_name) VALUES (?)");
-    insert.bind(1, name.toStdString());
-    insert.exec();
+    insert(*database_, "INSERT INTO golfers (golfer_name) VALUES (?)", name.toStdString());
 }
 
 void TestScorebook::addCourse(const QString &name)
@@ -69,24 +75,14 @@ qint64 TestScorebook::addRound(const QString &golfer, const QString &course, int
 
 void TestScorebook::addDetails(qint64 recordNo, const QString &tee, const QString &playedOn, int pcc)
 {
-    SQLite::Statement insert(*database_,
-                             "INSERT INTO round_details (record_no, tee, played_on, pcc) VALUES (?, ?, ?, ?)");
-    insert.bind(1, static_cast<int64_t>(recordNo));
-    insert.bind(2, tee.toStdString());
-    insert.bind(3, playedOn.toStdString());
-    insert.bind(4, pcc);
-    insert.exec();
+    insert(*database_, "INSERT INTO round_details (record_no, tee, played_on, pcc) VALUES (?, ?, ?, ?)",
+           static_cast<int64_t>(recordNo), tee.toStdString(), playedOn.toStdString(), pcc);
 }
 
 void TestScorebook::addRating(const QString &course, const QString &tee, double rating, int slope)
 {
-    SQLite::Statement insert(
-        *database_, "INSERT INTO tee_ratings (course_name, tee, course_rating, slope_rating) VALUES (?, ?, ?, ?)");
-    insert.bind(1, course.toStdString());
-    insert.bind(2, tee.toStdString());
-    insert.bind(3, rating);
-    insert.bind(4, slope);
-    insert.exec();
+    insert(*database_, "INSERT INTO tee_ratings (course_name, tee, course_rating, slope_rating) VALUES (?, ?, ?, ?)",
+           course.toStdString(), tee.toStdString(), rating, slope);
 }
 
 QStringList strokesText(int gross)

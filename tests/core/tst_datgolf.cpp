@@ -10,6 +10,7 @@
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 #include <unistd.h>
 
@@ -144,9 +145,8 @@ private Q_SLOTS:
         SQLite::Database other(m_path.toStdString(), SQLite::OPEN_READWRITE);
         for (int r = 0; r < saved; ++r) {
             SQLite::Statement add(other, "INSERT INTO rounds (golfer_name, course_name, date) VALUES (?, ?, ?)");
-            add.bind(1, golfers[r / courses.size()].toStdString());
-            add.bind(2, courses[r % courses.size()].toStdString());
-            add.bind(3, std::to_string(r));
+            SQLite::bind(add, golfers[r / courses.size()].toStdString(), courses[r % courses.size()].toStdString(),
+                         std::to_string(r));
             add.exec();
         }
 
