@@ -30,8 +30,6 @@ private:
         book.addRound("Anne Lee", "Oak Links", 90);
     }
 
-    static QString folderOf(const TestScorebook &book) { return QFileInfo(book.path()).absolutePath(); }
-
 private Q_SLOTS:
     // Each run's exit code and what it says: a report starts with the index and has a line a round; a
     // refusal says why on the error stream and writes nothing. "@folder" holds the scorebook,
@@ -70,7 +68,7 @@ private Q_SLOTS:
         QFETCH(int, rounds);
         TestScorebook book;
         fillAnneAndBob(book);
-        const QString folder = folderOf(book);
+        const QString folder = QFileInfo(book.path()).absolutePath();
         SQLite::Database(folder.toStdString() + "/other.db", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
             .exec("CREATE TABLE notes (line TEXT)");
         QFile taken(folder + "/taken.mdb");
@@ -124,7 +122,7 @@ private Q_SLOTS:
     {
         TestScorebook book;
         fillAnneAndBob(book);
-        const QString copy = folderOf(book) + "/copy.mdb";
+        const QString copy = book.path() + ".copy.mdb";
 
         const CliRun result = runCli({"--scorebook", book.path(), "backup", copy});
 
