@@ -3,7 +3,6 @@
 #include "core/handicap/handicap_types.h"
 
 #include <QDate>
-#include <QMetaType>
 #include <QTest>
 
 #include <algorithm>
@@ -77,9 +76,6 @@ inline HandicapInputs onOakLinks(std::vector<Round> rounds, std::vector<RatedTee
 }
 
 } // namespace handicap_rounds
-
-Q_DECLARE_METATYPE(std::optional<int>)
-Q_DECLARE_METATYPE(handicap::Cap)
 
 // Failed comparisons of optional figures show both sides.
 namespace QTest {

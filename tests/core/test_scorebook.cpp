@@ -1,14 +1,19 @@
 #include "tests/core/test_scorebook.h"
 
-#include "core/handicap/handicap_tables.h"
-
-#include <QFile>
+#include "core/scorebook/scorebook_file.h"
+#include "tests/core/handicap_rounds.h"
 
 #include <SQLiteCpp/Statement.h>
-
-#include <algorithm>
+#include <SQLiteCpp/VariadicBind.h>
 
 namespace {
+
+template<typename... Values> void insert(SQLite::Database &database, const char *sql, const Values &...values)
+{
+    SQLite::Statement statement(database, sql);
+    SQLite::bind(statement, values...);
+    statement.exec();
+}
 
 // Inserts a row of two names, h1..h18 as given and p1..p18 all 4; returns its rowid.
 qint64 insertWithHoles(SQLite::Database &database, const char *table, const char *nameColumns, const QStringList &names,
@@ -37,25 +42,16 @@ qint64 insertWithHoles(SQLite::Database &database, const char *table, const char
 TestScorebook::TestScorebook(bool withHandicapTables)
     : path_(folder_.filePath(QStringLiteral("teedat2000.mdb")))
 {
-    QFile schema(QStringLiteral(TEEBOOK_SCHEMA_FILE));
-    schema.open(QIODevice::ReadOnly);
-    database_ = std::make_unique<SQLite::Database>(path_.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    database_->exec(schema.readAll().toStdString());
-    if (withHandicapTables) {
-        database_->exec(handicap::handicapTablesSql());
+    scorebook::createEmpty(path_);
+    database_ = std::make_unique<SQLite::Database>(path_.toStdString(), SQLite::OPEN_READWRITE);
+    if (!withHandicapTables) {
+        database_->exec("DROP TABLE tee_ratings; DROP TABLE round_details");
     }
 }
 
 void TestScorebook::addGolfer(const QString &name)
 {
-    SQLite::Statement insert(*database_, "INSERT INTO golfers (golfer_name) VALUES (?)");
-    insert.bind(1, name.toStdString());
-    insert.exec();
-}
-
-void TestScorebook::addCourse(const QString &name, const QString &size, const QStringList &strokeIndex)
-{
-    insertWithHoles(*database_, "courseinfo", "course_name, course_size", {name, size}, strokeIndex);
+    insert(*database_, "INSERT INTO golfers (golfer_name) VALUES (?)", name.toStdString());
 }
 
 void TestScorebook::addCourse(const QString &name)
@@ -64,7 +60,7 @@ void TestScorebook::addCourse(const QString &name)
     for (int hole = 1; hole <= 18; ++hole) {
         strokeIndex.append(QString::number(hole));
     }
-    addCourse(name, QStringLiteral("True"), strokeIndex);
+    insertWithHoles(*database_, "courseinfo", "course_name, course_size", {name, QStringLiteral("True")}, strokeIndex);
 }
 
 qint64 TestScorebook::addRound(const QString &golfer, const QString &course, const QStringList &strokes)
@@ -79,34 +75,21 @@ qint64 TestScorebook::addRound(const QString &golfer, const QString &course, int
 
 void TestScorebook::addDetails(qint64 recordNo, const QString &tee, const QString &playedOn, int pcc)
 {
-    SQLite::Statement insert(*database_,
-                             "INSERT INTO round_details (record_no, tee, played_on, pcc) VALUES (?, ?, ?, ?)");
-    insert.bind(1, static_cast<int64_t>(recordNo));
-    insert.bind(2, tee.toStdString());
-    insert.bind(3, playedOn.toStdString());
-    insert.bind(4, pcc);
-    insert.exec();
+    insert(*database_, "INSERT INTO round_details (record_no, tee, played_on, pcc) VALUES (?, ?, ?, ?)",
+           static_cast<int64_t>(recordNo), tee.toStdString(), playedOn.toStdString(), pcc);
 }
 
 void TestScorebook::addRating(const QString &course, const QString &tee, double rating, int slope)
 {
-    SQLite::Statement insert(
-        *database_, "INSERT INTO tee_ratings (course_name, tee, course_rating, slope_rating) VALUES (?, ?, ?, ?)");
-    insert.bind(1, course.toStdString());
-    insert.bind(2, tee.toStdString());
-    insert.bind(3, rating);
-    insert.bind(4, slope);
-    insert.exec();
+    insert(*database_, "INSERT INTO tee_ratings (course_name, tee, course_rating, slope_rating) VALUES (?, ?, ?, ?)",
+           course.toStdString(), tee.toStdString(), rating, slope);
 }
 
 QStringList strokesText(int gross)
 {
     QStringList strokes;
-    int difference = gross - 72;
-    for (int hole = 0; hole < 18; ++hole) {
-        const int step = std::clamp(difference, -2, 2);
-        strokes.append(QString::number(4 + step));
-        difference -= step;
+    for (const int hole : handicap_rounds::strokesForGross(gross)) {
+        strokes.append(QString::number(hole));
     }
     return strokes;
 }

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-// A scorebook in a temporary folder, made from the project's schema, with the
-// handicap's two tables unless asked otherwise; rows are written as text.
+// A scorebook in a temporary folder, made as the program makes a new one, without the
+// handicap's two tables when asked; rows are written as text.
 class TestScorebook
 {
 public:
@@ -19,9 +19,7 @@ public:
     SQLite::Database &database() { return *database_; }
 
     void addGolfer(const QString &name);
-    // strokeIndex: h1..h18 as stored; par 4 on every hole.
-    void addCourse(const QString &name, const QString &size, const QStringList &strokeIndex);
-    void addCourse(const QString &name); // eighteen holes, hole n has stroke index n
+    void addCourse(const QString &name); // eighteen holes of par 4, hole n has stroke index n
     // Returns the round's record number. Pars are 4 on every hole.
     qint64 addRound(const QString &golfer, const QString &course, const QStringList &strokes);
     qint64 addRound(const QString &golfer, const QString &course, int gross);

@@ -2,13 +2,10 @@
 #include "core/handicap/handicap_store.h"
 #include "core/handicap/played_on_text.h"
 #include "core/handicap/rating_entry.h"
-#include "core/handicap/tee_course_handicap.h"
 #include "core/scorebook/database_error.h"
 #include "tests/core/test_scorebook.h"
 
 #include <QtTest>
-
-#include <SQLiteCpp/Statement.h>
 
 using namespace handicap;
 
@@ -55,7 +52,6 @@ private Q_SLOTS:
         row("c locale: month/day/year", "C", "6/12/26", QDate(2026, 6, 12));
         row("no such day", "en_US", "2/30/26");
         row("no such iso day", "en_US", "2026-02-30");
-        row("words", "en_US", "yesterday");
         row("trailing text", "en_US", "6/12/26x");
     }
     void playedOn()
@@ -71,16 +67,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("rating");
         QTest::addColumn<QString>("slope");
-        QTest::addColumn<QString>("stored"); // "tenths/slope", "" for no rating
+        QTest::addColumn<QString>("stored"); // "tee tenths/slope", "" for no rating
         QTest::addColumn<QString>("problem"); // a word of the message, "" for none
         const auto row
             = [](const char *name, const char *rating, const char *slope, const char *stored, const char *problem) {
                   QTest::newRow(name) << QString(rating) << QString(slope) << QString(stored) << QString(problem);
               };
         row("both empty", "", " ", "", "");
-        row("whole rating", " 70 ", "113", "700/113", "");
-        row("lowest", "40.0", "55", "400/55", "");
-        row("highest", "90", "155", "900/155", "");
+        row("whole rating", " 70 ", "113", "blue 700/113", "");
+        row("lowest", "40.0", "55", "blue 400/55", "");
+        row("highest", "90", "155", "blue 900/155", "");
         row("two decimals", "71.35", "128", "", "course rating");
         row("comma", "71,3", "128", "", "course rating");
         row("rating too low", "39.9", "128", "", "course rating");
@@ -98,55 +94,35 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, problem);
         const RatingEntry entry = readRatingEntry("Oak Links", tees[0], rating, slope);
-        QCOMPARE(entry.rating ? QStringLiteral("%1/%2").arg(entry.rating->courseRatingTenths).arg(entry.rating->slope)
-                              : QString(),
-                 stored);
+        QCOMPARE(entry.rating ? ratingTexts({*entry.rating}).first() : QString(), stored);
         QCOMPARE(entry.problem.isEmpty(), problem.isEmpty());
         QVERIFY2(entry.problem.contains(problem) && (problem.isEmpty() || entry.problem.contains("Blue")),
                  qPrintable(entry.problem));
-        if (entry.rating) {
-            QCOMPARE(entry.rating->tee, QStringLiteral("blue"));
-            QCOMPARE(entry.rating->course, QStringLiteral("Oak Links"));
-        }
     }
 
+    // A course's ratings are found by its trimmed name, and replaced whole or not at all.
     void ratingsAreStoredExactlyAndReplacedWholeOrNotAtAll()
-    {
-        TestScorebook book;
-        book.addCourse("Oak Links");
-        storeCourseRatings(book.database(), "Oak Links",
-                           {{"Oak Links", "blue", 733, 135}, {"Oak Links", "white", 713, 128}});
-        QCOMPARE(ratingTexts(readCourseRatings(book.database(), " Oak Links ")),
-                 (QStringList {"blue 733/135", "white 713/128"}));
-
-        storeCourseRatings(book.database(), "Oak Links", {{"Oak Links", "red", 689, 118}});
-        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Oak Links")), QStringList {"red 689/118"});
-        // The index reads what the editor stored, to the tenth.
-        const HandicapInputs inputs = readHandicapInputs(book.database(), "nobody");
-        QCOMPARE(inputs.ratedTees.size(), std::size_t(1));
-        QCOMPARE(inputs.ratedTees[0].courseRatingTenths, 689);
-        // Two ratings of one tee break the table's key half-way through the write: nothing changes.
-        QVERIFY_THROWS_EXCEPTION(
-            DatabaseError,
-            storeCourseRatings(book.database(), "Oak Links",
-                               {{"Oak Links", "blue", 690, 118}, {"Oak Links", "blue", 691, 119}}));
-        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Oak Links")), QStringList {"red 689/118"});
-
-        storeCourseRatings(book.database(), "Oak Links", {});
-        QVERIFY(readCourseRatings(book.database(), "Oak Links").empty());
-    }
-
-    void ratingsBelongToOneCourseByItsTrimmedName()
     {
         TestScorebook book;
         book.addRating("Pat's Oak", "white", 70.1, 120);
         book.addRating("Pat", "white", 69.0, 110);
-        storeCourseRatings(book.database(), "Pat's Oak ", {{"Pat's Oak", "blue", 720, 130}});
-        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Pat's Oak")), QStringList {"blue 720/130"});
+        storeCourseRatings(book.database(), "Pat's Oak ",
+                           {{"Pat's Oak", "blue", 733, 135}, {"Pat's Oak", "white", 713, 128}});
+        QCOMPARE(ratingTexts(readCourseRatings(book.database(), " Pat's Oak ")),
+                 (QStringList {"blue 733/135", "white 713/128"}));
+
+        storeCourseRatings(book.database(), "Pat's Oak", {{"Pat's Oak", "red", 689, 118}});
+        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Pat's Oak")), QStringList {"red 689/118"});
+        // Two ratings of one tee break the table's key half-way through the write: nothing changes.
+        QVERIFY_THROWS_EXCEPTION(
+            DatabaseError,
+            storeCourseRatings(book.database(), "Pat's Oak",
+                               {{"Pat's Oak", "blue", 690, 118}, {"Pat's Oak", "blue", 691, 119}}));
+        QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Pat's Oak")), QStringList {"red 689/118"});
+
+        storeCourseRatings(book.database(), "Pat's Oak", {});
+        QVERIFY(readCourseRatings(book.database(), "Pat's Oak").empty());
         QCOMPARE(ratingTexts(readCourseRatings(book.database(), "Pat")), QStringList {"white 690/110"});
-        SQLite::Statement stored(book.database(), "SELECT course_name FROM tee_ratings WHERE tee = 'blue'");
-        QVERIFY(stored.executeStep());
-        QCOMPARE(QString::fromStdString(stored.getColumn(0).getString()), QStringLiteral("Pat's Oak "));
     }
 
     void aScorebookWithoutTheNewTablesHasNoDetailsOrRatingsAndRefusesThem()
@@ -166,44 +142,32 @@ private Q_SLOTS:
                                  storeCourseRatings(book.database(), "Oak Links", {{"Oak Links", "white", 713, 128}}));
     }
 
-    // Only blanks are removed from stored names; a name is bound, so a quote in it is harmless.
-    void roundsBelongToTheTrimmedNameExactly()
+    // A golfer's rounds are those stored under the name without blanks around, exactly; a name is
+    // bound, so a quote in it is harmless. Details typed later fill in the rounds without them.
+    void coursesRoundsDetailsAndRatingsAsStored()
     {
         TestScorebook book;
-        const qint64 plain = book.addRound("Anne Lee", "Oak Links", 80);
-        const qint64 padded = book.addRound("  Anne Lee ", "Oak Links", 81);
-        book.addRound("anne lee", "Oak Links", 82);
-        book.addRound("Anne  Lee", "Oak Links", 83);
-        book.addRound("Anne Lee\t", "Oak Links", 84);
-        book.addGolfer("Pat O'Brien");
-        const qint64 quoted = book.addRound("Pat O'Brien", "Oak Links", 80);
-
-        QCOMPARE(recordNumbers(readHandicapInputs(book.database(), " Anne Lee")), (QList<qint64> {plain, padded}));
-        QVERIFY(hasGolfer(book.database(), "Pat O'Brien "));
-        QVERIFY(!hasGolfer(book.database(), "Pat O"));
-        QCOMPARE(recordNumbers(readHandicapInputs(book.database(), "Pat O'Brien")), QList<qint64> {quoted});
-    }
-
-    void coursesDetailsAndRatingsAsStored()
-    {
-        TestScorebook book;
-        QStringList strokeIndex;
-        for (int hole = 18; hole >= 1; --hole) {
-            strokeIndex.append(QString::number(hole));
-        }
-        book.addCourse(" Oak Links ", "-1", strokeIndex);
-        book.addCourse("Short Nine", "False", QStringList(18, QStringLiteral("0")));
+        book.addCourse(" Oak Links ");
+        book.addCourse("Short Nine");
+        book.database().exec("UPDATE courseinfo SET course_size = '-1', h1 = '18' WHERE course_name = ' Oak Links '");
+        book.database().exec("UPDATE courseinfo SET course_size = 'False' WHERE course_name = 'Short Nine'");
         QStringList strokes = strokesText(85);
         strokes[6] = " 1 0"; // hole values follow the leading number rule
-        strokes[7] = "x5";
         const qint64 round = book.addRound("Anne Lee", "Oak Links ", strokes);
         book.addDetails(round, "White", "2024-05-01", 2);
         book.addRating("Oak Links", "white", 71.3, 128);
         book.addRating("Oak Links", "blue", 72.35, 131);
-        book.addDetails(book.addRound("Anne Lee", "Oak Links", 90), "white", "2024-02-30");
+        const qint64 padded = book.addRound("  Anne Lee ", "Oak Links", 90);
+        book.addDetails(padded, "white", "2024-02-30");
+        for (const char *someoneElse : {"anne lee", "Anne  Lee", "Anne Lee\t"}) {
+            book.addRound(someoneElse, "Oak Links", 82);
+        }
+        book.addGolfer("Pat O'Brien");
+        const qint64 quoted = book.addRound("Pat O'Brien", "Oak Links", 80);
 
-        const HandicapInputs inputs = readHandicapInputs(book.database(), "Anne Lee");
+        const HandicapInputs inputs = readHandicapInputs(book.database(), " Anne Lee");
 
+        QCOMPARE(recordNumbers(inputs), (QList<qint64> {round, padded}));
         QCOMPARE(inputs.courses.size(), std::size_t(2));
         QCOMPARE(inputs.courses[0].name, QStringLiteral("Oak Links"));
         QVERIFY(inputs.courses[0].eighteenHoles);
@@ -212,72 +176,31 @@ private Q_SLOTS:
         const Round &read = inputs.rounds.at(0);
         QCOMPARE(read.course, QStringLiteral("Oak Links"));
         QCOMPARE(read.strokes[6], 10);
-        QCOMPARE(read.strokes[7], 0);
-        QCOMPARE(read.pars[6], 4);
         QVERIFY(read.details);
         QCOMPARE(read.details->tee, QStringLiteral("white"));
         QCOMPARE(read.details->playedOn, QDate(2024, 5, 1));
         QCOMPARE(read.details->pcc, 2);
         QVERIFY(inputs.rounds.at(1).details && !inputs.rounds.at(1).details->playedOn.isValid()); // 30 February
-        QCOMPARE(inputs.ratedTees.size(), std::size_t(2));
-        const auto rating = [&inputs](const QString &tee) {
-            return std::find_if(inputs.ratedTees.begin(), inputs.ratedTees.end(),
-                                [&tee](const RatedTee &t) { return t.tee == tee; });
-        };
-        QCOMPARE(rating("white")->courseRatingTenths, 713); // not 712 from 71.29999...
-        QCOMPARE(rating("white")->slope, 128);
-        QCOMPARE(rating("blue")->courseRatingTenths, 724); // 72.35 as written, half away from zero
-    }
+        // 71.3 is not 712 from 71.29999..., and 72.35 is rounded as written, half away from zero.
+        QCOMPARE(ratingTexts(inputs.ratedTees), (QStringList {"blue 724/131", "white 713/128"}));
+        QVERIFY(hasGolfer(book.database(), "Pat O'Brien "));
+        QCOMPARE(recordNumbers(readHandicapInputs(book.database(), "Pat O'Brien")), QList<qint64> {quoted});
 
-    void detailsFillInTheRoundsWithoutThem()
-    {
-        TestScorebook book;
-        const qint64 first = book.addRound("Anne Lee", "Oak Links", 80);
-        const qint64 second = book.addRound(" Anne Lee ", "Oak Links", 82);
-        book.addRound("Bob", "Oak Links", 90);
-        const qint64 detailed = book.addRound("Anne Lee", "Oak Links", 84);
-        book.addDetails(detailed, "white", "2026-01-02");
-
+        // Details fill in a round without them, and replace those there.
+        const qint64 bare = book.addRound(" Anne Lee ", "Oak Links ", 84);
         const std::vector<UndetailedRound> missing = roundsWithoutDetails(book.database(), "Anne Lee");
-        QCOMPARE(missing.size(), std::size_t(2));
-        QCOMPARE(missing[0].recordNo, first);
-        QCOMPARE(missing[1].recordNo, second);
+        QCOMPARE(missing.size(), std::size_t(1));
+        QCOMPARE(missing[0].recordNo, bare);
         QCOMPARE(missing[0].course, QStringLiteral("Oak Links"));
-
         storeRoundDetails(book.database(),
-                          {{first, {"blue", QDate(2025, 5, 30), 2}}, {detailed, {"red", QDate(2026, 1, 3), -1}}});
-        QCOMPARE(roundsWithoutDetails(book.database(), "Anne Lee").size(), std::size_t(1));
-        const HandicapInputs inputs = readHandicapInputs(book.database(), "Anne Lee");
-        QCOMPARE(inputs.rounds[0].details->tee, QStringLiteral("blue"));
-        QCOMPARE(inputs.rounds[0].details->playedOn, QDate(2025, 5, 30));
-        QCOMPARE(inputs.rounds[0].details->pcc, 2);
-        QCOMPARE(inputs.rounds[2].details->tee, QStringLiteral("red")); // replaced
-        QCOMPARE(inputs.rounds[2].details->pcc, -1);
-    }
-
-    void courseHandicapOfATee_data()
-    {
-        QTest::addColumn<int>("index"); // tenths; -999: none
-        QTest::addColumn<QString>("tee");
-        QTest::addColumn<QString>("shown"); // "": none
-        const auto row = [](const char *name, int index, const char *tee, const char *shown) {
-            QTest::newRow(name) << index << QString(tee) << QString(shown);
-        };
-        row("rated tee", 124, "white", "13"); // 12.4 x 128 / 113 + (71.3 - 72) = 13.35
-        row("plus index", -30, "blue", "+5"); // -3.0 x 130 / 113 + (70.0 - 72) = -5.45
-        row("no index", -999, "white", "");
-        row("unrated tee", 124, "red", "");
-    }
-
-    void courseHandicapOfATee()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, tee);
-        QFETCH(QString, shown);
-        const std::vector<RatedTee> ratings = {{"Oak", "white", 713, 128}, {"Oak", "blue", 700, 130}};
-        const auto handicap
-            = teeCourseHandicap(index == -999 ? std::nullopt : std::optional<int>(index), ratings, tee, 72);
-        QCOMPARE(handicap ? courseHandicapText(*handicap) : QString(), shown);
+                          {{bare, {"blue", QDate(2025, 5, 30), 2}}, {round, {"red", QDate(2026, 1, 3), -1}}});
+        QVERIFY(roundsWithoutDetails(book.database(), "Anne Lee").empty());
+        const HandicapInputs filled = readHandicapInputs(book.database(), "Anne Lee");
+        QCOMPARE(filled.rounds[2].details->tee, QStringLiteral("blue"));
+        QCOMPARE(filled.rounds[2].details->playedOn, QDate(2025, 5, 30));
+        QCOMPARE(filled.rounds[2].details->pcc, 2);
+        QCOMPARE(filled.rounds[0].details->tee, QStringLiteral("red"));
+        QCOMPARE(filled.rounds[0].details->pcc, -1);
     }
 };
 

@@ -1,6 +1,8 @@
+#include "core/scorebook/golfer_match.h"
 #include "core/scorebook/scorebook_backup.h"
 #include "core/scorebook/scorebook_connection.h"
 #include "core/scorebook/scorebook_file.h"
+#include "core/scorebook/scorebook_layout.h"
 #include "core/scorebook/scorebook_restore.h"
 
 #include <QDir>
@@ -16,14 +18,16 @@
 #include <thread>
 
 using scorebook::CopyOutcome;
+using scorebook::LayoutOutcome;
 
-// Backups made with the online backup, and putting one back in place of the scorebook.
+// Copies of the scorebook: the dated one made before its layout changes, backups made with the
+// online backup, and putting one back in place of the scorebook.
 class ScorebookBackupTest : public QObject
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
     const QDate m_day {2026, 12, 7};
 
@@ -33,8 +37,13 @@ private:
         return db.execAndGet(std::string("SELECT count(*) FROM ") + table).getInt64();
     }
 
+    static bool hasTable(const QString &path, const char *table)
+    {
+        return SQLite::Database(path.toStdString(), SQLite::OPEN_READONLY).tableExists(table);
+    }
+
     // Golfers with long names, so that a copy takes many steps.
-    void addGolfers(const QString &path, int golfers)
+    static void addGolfers(const QString &path, int golfers)
     {
         SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);
         SQLite::Transaction writing(db);
@@ -47,78 +56,101 @@ private:
         writing.commit();
     }
 
-    QStringList folderEntries() const { return QDir(m_dir.path()).entryList(QDir::Files); }
+    // A scorebook written before the later tables and the golfer indexes, with one golfer in it.
+    void makeOlderScorebook(const QStringList &keptTables = {})
+    {
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READWRITE);
+        db.exec("INSERT INTO golfers (golfer_name) VALUES ('Ann')");
+        scorebook::dropRoundIndexes(db);
+        for (const char *table : {"tee_ratings", "round_details"}) {
+            if (!keptTables.contains(QLatin1String(table))) {
+                db.exec(std::string("DROP TABLE ") + table);
+            }
+        }
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList folderEntries() const { return QDir(m_dir->path()).entryList(QDir::Files); }
 
 private Q_SLOTS:
     void init()
     {
-        QVERIFY(m_dir.isValid());
-        for (const QString &name : folderEntries()) {
-            QVERIFY(QFile::remove(m_dir.filePath(name)));
-        }
-        m_path = m_dir.filePath(QStringLiteral("teedat2000.mdb"));
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_path = m_dir->filePath(QStringLiteral("teedat2000.mdb"));
         QCOMPARE(scorebook::createEmpty(m_path), QString());
     }
 
-    void suggestedNameCarriesTheDate()
+    void missingPartsAreAddedAfterOneBackup_data()
     {
-        QCOMPARE(scorebook::suggestedBackupPath(m_path, m_day), m_dir.filePath("teedat2000-2026-12-07.mdb"));
-        QCOMPARE(scorebook::replacedCopyPath(m_path, m_day), m_dir.filePath("teedat2000-replaced-2026-12-07.mdb"));
-        QFile taken(m_dir.filePath("teedat2000-replaced-2026-12-07.mdb"));
-        QVERIFY(taken.open(QIODevice::WriteOnly));
-        QCOMPARE(scorebook::replacedCopyPath(m_path, m_day), m_dir.filePath("teedat2000-replaced-2026-12-07-2.mdb"));
+        QTest::addColumn<QStringList>("present");
+        QTest::newRow("tables and indexes missing") << QStringList();
+        QTest::newRow("ratings there") << QStringList {"tee_ratings"};
+        QTest::newRow("indexes missing") << QStringList {"tee_ratings", "round_details"};
+    }
+    void missingPartsAreAddedAfterOneBackup()
+    {
+        QFETCH(QStringList, present);
+        makeOlderScorebook(present);
+
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
+        QVERIFY(hasTable(m_path, "tee_ratings"));
+        QVERIFY(hasTable(m_path, "round_details"));
+        QCOMPARE(count(m_path, "golfers"), 1);
+        SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
+        SQLite::Statement plan(
+            db, ("EXPLAIN QUERY PLAN SELECT record_no FROM rounds WHERE " + sameTrimmedGolfer("golfer_name")).c_str());
+        QVERIFY(plan.executeStep());
+        QVERIFY2(QString::fromStdString(plan.getColumn(3).getString()).contains(QLatin1String("rounds_by_golfer")),
+                 plan.getColumn(3).getText());
+        // The copy is the file as it was before the change.
+        const QString backup = scorebook::backupPath(m_path, m_day);
+        QCOMPARE(count(backup, "golfers"), 1);
+        QCOMPARE(hasTable(backup, "tee_ratings"), present.contains(QLatin1String("tee_ratings")));
+        QCOMPARE(hasTable(backup, "round_details"), present.contains(QLatin1String("round_details")));
+        // Later starts find nothing to do and make no more copies.
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day.addDays(1)).outcome, LayoutOutcome::Current);
+        QCOMPARE(folderEntries(), (QStringList {"teedat2000.mdb", "teedat2000.mdb.bak-20261207"}));
     }
 
-    void backupIsAWholeScorebookWithProgress()
+    void backupOfTheDayIsNeverReplaced()
     {
-        addGolfers(m_path, 3000);
-        const QString target = m_dir.filePath("copy.mdb");
-        qint64 calls = 0;
-        qint64 lastDone = -1;
-        qint64 lastTotal = 0;
-        const CopyOutcome outcome = scorebook::backUpScorebook(m_path, target, [&](qint64 done, qint64 total) {
-            ++calls;
-            lastDone = done;
-            lastTotal = total;
-            return true;
-        });
-        QCOMPARE(outcome.status, CopyOutcome::Status::Done);
-        QVERIFY(calls > 1);
-        QCOMPARE(lastDone, lastTotal);
-        QCOMPARE(scorebook::backupProblem(target), QString());
-        QCOMPARE(count(target, "golfers"), qint64(3000));
+        makeOlderScorebook();
+        const QString backup = scorebook::backupPath(m_path, m_day);
+        QFile earlier(backup);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("the copy made this morning");
+        earlier.close();
+
+        QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
+        QCOMPARE(contents(backup), QByteArray("the copy made this morning"));
     }
 
-    void cancelOrRefusalLeavesNoFile_data()
+    // A read-only scorebook opens as it is; one whose copy cannot be made is not changed.
+    void readOnlyOrNoBackupNoChange()
     {
-        QTest::addColumn<bool>("targetThere");
-        QTest::newRow("cancelled") << false;
-        QTest::newRow("name taken") << true;
-    }
-    void cancelOrRefusalLeavesNoFile()
-    {
-        QFETCH(bool, targetThere);
-        addGolfers(m_path, 3000);
-        const QString target = m_dir.filePath("copy.mdb");
-        if (targetThere) {
-            QFile existing(target);
-            QVERIFY(existing.open(QIODevice::WriteOnly));
-            existing.write("mine");
+        makeOlderScorebook();
+        {
+            SQLite::Database db(m_path.toStdString(), SQLite::OPEN_READONLY);
+            QCOMPARE(scorebook::bringUpToDate(db, m_day).outcome, LayoutOutcome::ReadOnly);
         }
-        const CopyOutcome outcome
-            = scorebook::backUpScorebook(m_path, target, [](qint64 done, qint64) { return done == 0; });
-        QCOMPARE(outcome.status, targetThere ? CopyOutcome::Status::Failed : CopyOutcome::Status::Cancelled);
-        QCOMPARE(QFileInfo::exists(target), targetThere);
-        if (targetThere) {
-            QFile existing(target);
-            QVERIFY(existing.open(QIODevice::ReadOnly));
-            QCOMPARE(existing.readAll(), QByteArray("mine"));
-        }
-        QCOMPARE(folderEntries().size(), targetThere ? 2 : 1);
+        QCOMPARE(folderEntries(), QStringList {"teedat2000.mdb"});
+        QCOMPARE(scorebook::inspect(m_path).health, scorebook::Health::Ready);
+        // Something in the way of the copy: a folder where the copy is written.
+        QVERIFY(QDir().mkpath(scorebook::backupPath(m_path, m_day) + QStringLiteral(".part/x")));
+        const auto result = scorebook::bringUpToDate(m_path, m_day);
+        QCOMPARE(result.outcome, LayoutOutcome::Failed);
+        QVERIFY2(result.problem.startsWith(QLatin1String("No backup could be made")), qPrintable(result.problem));
+        QVERIFY(!hasTable(m_path, "tee_ratings"));
+        QCOMPARE(folderEntries(), QStringList {"teedat2000.mdb"});
     }
 
     // Another program adds a golfer and a round together, over and over, while the
-    // copy is made: the copy holds one state of the file, never half a change.
+    // copy is made step by step: the copy holds one state of the file, never half a change.
     void backupWhileAnotherConnectionWrites()
     {
         addGolfers(m_path, 3000);
@@ -135,8 +167,15 @@ private Q_SLOTS:
             }
         });
         QTRY_VERIFY(written > 5);
-        const QString target = m_dir.filePath("copy.mdb");
-        const CopyOutcome outcome = scorebook::backUpScorebook(m_path, target, [](qint64, qint64) {
+        const QString target = scorebook::suggestedBackupPath(m_path, m_day);
+        QCOMPARE(target, m_dir->filePath("teedat2000-2026-12-07.mdb"));
+        int steps = 0;
+        qint64 lastDone = -1;
+        qint64 lastTotal = 0;
+        const CopyOutcome outcome = scorebook::backUpScorebook(m_path, target, [&](qint64 done, qint64 total) {
+            ++steps;
+            lastDone = done;
+            lastTotal = total;
             QThread::msleep(2); // time for the writer to try between steps
             return true;
         });
@@ -146,6 +185,8 @@ private Q_SLOTS:
         writer.join();
 
         QCOMPARE(outcome.status, CopyOutcome::Status::Done);
+        QVERIFY(steps > 1);
+        QCOMPARE(lastDone, lastTotal);
         QCOMPARE(scorebook::backupProblem(target), QString());
         const qint64 copiedRounds = count(target, "rounds");
         QCOMPARE(count(target, "golfers"), 3000 + copiedRounds);
@@ -153,80 +194,88 @@ private Q_SLOTS:
         QVERIFY(copiedRounds < count(m_path, "rounds"));
     }
 
-    void restoreRefusesWhatIsNoScorebook_data()
+    // A copy that is cancelled, refused or not of a whole scorebook changes no file. "other.mdb" is the
+    // backup's target or the restore's source, damaged first: by a statement, with text replacing it
+    // whole, or with a page of noise over its middle.
+    void failedCopyChangesNothing_data()
     {
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("restore");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("text file") << QByteArray("golfer_name\r\nAnn\r\n") << "not a scorebook";
-        QTest::newRow("missing table") << QByteArray("drop golfers") << "no table \"golfers\"";
-        QTest::newRow("damaged") << QByteArray("damage") << "";
+        const auto row = [](const char *name, bool restore, const char *damage, bool cancel, const char *problem) {
+            QTest::newRow(name) << restore << QString(damage) << cancel << QString(problem);
+        };
+        row("backup cancelled", false, "", true, "");
+        row("backup over a file", false, "text", false, "already");
+        row("restore cancelled", true, "", true, "");
+        row("restore from text", true, "text", false, "not a scorebook");
+        row("restore without golfers", true, "DROP TABLE golfers", false, "no table \"golfers\"");
+        row("restore without a field", true, "ALTER TABLE courseinfo RENAME COLUMN course_name TO name", false,
+            "no field \"course_name\"");
+        row("restore from a damaged page", true, "page", false, "");
     }
-    void restoreRefusesWhatIsNoScorebook()
+    void failedCopyChangesNothing()
     {
-        QFETCH(QByteArray, content);
+        QFETCH(bool, restore);
+        QFETCH(QString, damage);
+        QFETCH(bool, cancel);
         QFETCH(QString, problem);
-        addGolfers(m_path, 10);
-        const QString backup = m_dir.filePath("backup.mdb");
-        if (content == "drop golfers" || content == "damage") {
-            QCOMPARE(scorebook::backUpScorebook(m_path, backup).error, QString());
-            if (content == "drop golfers") {
-                SQLite::Database db(backup.toStdString(), SQLite::OPEN_READWRITE);
-                db.exec("DROP TABLE golfers");
-            } else {
-                addGolfers(backup, 2000);
-                QFile file(backup);
-                QVERIFY(file.open(QIODevice::ReadWrite));
-                file.seek(file.size() / 2);
-                file.write(QByteArray(8192, '\x5a'));
-            }
-        } else {
-            QFile file(backup);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
+        addGolfers(m_path, 3000);
+        const QString other = m_dir->filePath("other.mdb");
+        if (restore) {
+            QCOMPARE(scorebook::backUpScorebook(m_path, other).error, QString());
+            addGolfers(m_path, 5);
+        }
+        if (damage.contains(' ')) {
+            SQLite::Database(other.toStdString(), SQLite::OPEN_READWRITE).exec(damage.toStdString());
+        } else if (!damage.isEmpty()) {
+            QFile file(other);
+            QVERIFY(file.open(damage == "text" ? QIODevice::WriteOnly : QIODevice::ReadWrite));
+            QVERIFY(file.seek(file.size() / 2));
+            file.write(damage == "text" ? QByteArray("golfer_name\r\nAnn\r\n") : QByteArray(8192, '\x5a'));
         }
         const QStringList before = folderEntries();
+        const QByteArray otherBefore = contents(other);
 
-        const auto outcome = scorebook::restoreFromBackup(backup, m_path, m_day);
+        const auto progress = [cancel](qint64 done, qint64) { return !cancel || done == 0; };
+        CopyOutcome outcome;
+        if (restore) {
+            const auto restored = scorebook::restoreFromBackup(other, m_path, m_day, progress);
+            outcome = {restored.status, restored.error};
+        } else {
+            outcome = scorebook::backUpScorebook(m_path, other, progress);
+        }
 
-        QCOMPARE(outcome.status, CopyOutcome::Status::Failed);
+        QCOMPARE(outcome.status, cancel ? CopyOutcome::Status::Cancelled : CopyOutcome::Status::Failed);
         QVERIFY2(outcome.error.contains(problem), qPrintable(outcome.error));
         QCOMPARE(folderEntries(), before);
-        QCOMPARE(count(m_path, "golfers"), qint64(10));
+        QCOMPARE(contents(other), otherBefore);
+        QCOMPARE(count(m_path, "golfers"), restore ? 3005 : 3000);
+        QCOMPARE(scorebook::backupProblem(m_path), QString());
     }
 
+    // Each restore keeps the scorebook it replaces under a dated name of its own.
     void restorePutsTheBackupBackAndKeepsTheReplaced()
     {
         addGolfers(m_path, 10);
-        const QString backup = m_dir.filePath("backup.mdb");
+        const QString backup = m_dir->filePath("backup.mdb");
         QCOMPARE(scorebook::backUpScorebook(m_path, backup).error, QString());
         addGolfers(m_path, 5);
         // A connection the program holds open sees the restored records.
         auto open = openScorebookConnection(m_path);
 
-        const auto outcome = scorebook::restoreFromBackup(backup, m_path, m_day);
+        const auto first = scorebook::restoreFromBackup(backup, m_path, m_day);
+        const auto second = scorebook::restoreFromBackup(backup, m_path, m_day);
 
-        QCOMPARE(outcome.status, CopyOutcome::Status::Done);
-        QCOMPARE(outcome.keptCopy, m_dir.filePath("teedat2000-replaced-2026-12-07.mdb"));
+        QCOMPARE(first.status, CopyOutcome::Status::Done);
+        QCOMPARE(first.keptCopy, m_dir->filePath("teedat2000-replaced-2026-12-07.mdb"));
+        QCOMPARE(second.keptCopy, m_dir->filePath("teedat2000-replaced-2026-12-07-2.mdb"));
         QCOMPARE(count(m_path, "golfers"), qint64(10));
         QCOMPARE(open->execAndGet("SELECT count(*) FROM golfers").getInt64(), qint64(10));
-        QCOMPARE(count(outcome.keptCopy, "golfers"), qint64(15));
+        QCOMPARE(count(first.keptCopy, "golfers"), qint64(15));
+        QCOMPARE(count(second.keptCopy, "golfers"), qint64(10));
         QCOMPARE(scorebook::inspect(m_path).health, scorebook::Health::Ready);
-    }
-
-    void cancelledRestoreChangesNothing()
-    {
-        addGolfers(m_path, 3000);
-        const QString backup = m_dir.filePath("backup.mdb");
-        QCOMPARE(scorebook::backUpScorebook(m_path, backup).error, QString());
-        addGolfers(m_path, 5);
-
-        const auto outcome
-            = scorebook::restoreFromBackup(backup, m_path, m_day, [](qint64 done, qint64) { return done == 0; });
-
-        QCOMPARE(outcome.status, CopyOutcome::Status::Cancelled);
-        QCOMPARE(count(m_path, "golfers"), qint64(3005));
-        QCOMPARE(scorebook::backupProblem(m_path), QString());
-        QCOMPARE(folderEntries(), QStringList({"backup.mdb", "teedat2000.mdb"}));
     }
 };
 

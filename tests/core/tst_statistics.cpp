@@ -1,56 +1,15 @@
-#include "core/records/round_layout.h"
 #include "core/rules/statistics.h"
-#include "core/scorebook/datgolf.h"
-#include "core/scorebook/round_reading.h"
-#include "core/scorebook/scorebook_file.h"
 #include "tests/core/played_round.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
-// The statistics of one golfer on one course: the figures from rounds in
-// memory, and which stored rounds are read for them.
+// The statistics of one golfer on one course, from rounds in memory.
 class StatisticsTest : public QObject
 {
     Q_OBJECT
 
 private:
     static Stats statsOf(const QHash<QString, QString> &round) { return computeStats({asRound(round)}); }
-
-    // A scorebook of the test's own, open on "rounds".
-    struct Scorebook
-    {
-        QTemporaryDir dir;
-        DataControl rounds;
-        Scorebook()
-        {
-            const QString path = dir.filePath(QStringLiteral("teedat2000.mdb"));
-            if (!scorebook::createEmpty(path).isEmpty()) {
-                qFatal("no scorebook");
-            }
-            rounds.setDatabaseName(path);
-            rounds.setRecordSource(QStringLiteral("rounds"));
-            rounds.refresh();
-        }
-        void add(const QHash<QString, QString> &fields)
-        {
-            rounds.addNew();
-            for (auto field = fields.cbegin(); field != fields.cend(); ++field) {
-                rounds.setField(field.key(), field.value());
-            }
-            rounds.update();
-        }
-        QStringList datesRead(const QString &golfer, const QString &course)
-        {
-            QStringList dates;
-            for (const Round &round : readRoundsPlayedBy(rounds, golfer, course)) {
-                dates.append(round.date);
-            }
-            return dates;
-        }
-    };
 
 private Q_SLOTS:
     void eachHoleIsClassifiedAgainstItsPar_data()
@@ -136,56 +95,6 @@ private Q_SLOTS:
         }
         QCOMPARE(stats.stroke_recap[3], counted[0]);
         QCOMPARE(stats.putt_recap[3], counted[4]);
-    }
-
-    void roundsSavedAfterOpeningAreRead()
-    {
-        Scorebook book;
-        book.add(playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(4), everyHole(4), {}));
-        book.rounds.refresh();
-        auto later = playedRound(QStringLiteral("Ann"), QStringLiteral("Pine"), everyHole(5), everyHole(4), {});
-        later[QStringLiteral("date")] = QStringLiteral("later");
-        DataControl other;
-        other.setDatabaseName(book.rounds.databaseName());
-        other.setRecordSource(QStringLiteral("rounds"));
-        other.refresh();
-        other.addNew();
-        for (auto field = later.cbegin(); field != later.cend(); ++field) {
-            other.setField(field.key(), field.value());
-        }
-        other.update();
-        QCOMPARE(book.datesRead(QStringLiteral("Ann"), QStringLiteral("Pine")), (QStringList {"6/12/26", "later"}));
-    }
-
-    // Only the matching rounds are read; they must be exactly those a visit of every record finds,
-    // odd names included, in table order. Stored names lose their blanks; chosen names do not.
-    void readsWhatAVisitOfEveryRecordFinds()
-    {
-        Scorebook book;
-        const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob", "O'Neil"};
-        const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak", "Pine \"Old\""};
-        QRandomGenerator random(20260612);
-        book.rounds.inTransaction([&] {
-            for (int r = 0; r < 300; ++r) {
-                book.add({{QStringLiteral("golfer_name"), golfers[random.bounded(int(golfers.size()))]},
-                          {QStringLiteral("course_name"), courses[random.bounded(int(courses.size()))]},
-                          {QStringLiteral("date"), QString::number(r)}});
-            }
-        });
-        const QRegularExpression blanks(QStringLiteral("^ +| +$")); // only blanks are trimmed, not tabs
-        for (const auto &[golfer, course] :
-             {std::pair {"Ann", "Pine"}, std::pair {"Bob", "Oak"}, std::pair {"ann", "PINE"},
-              std::pair {"Carl", "Pine"}, std::pair {" Ann", "Pine"}, std::pair {"O'Neil", "Pine \"Old\""}}) {
-            QStringList visited;
-            for (book.rounds.moveFirst(); !book.rounds.atEnd(); book.rounds.moveNext()) {
-                if (book.rounds.field(QStringLiteral("course_name")).remove(blanks) == QLatin1String(course)
-                    && book.rounds.field(QStringLiteral("golfer_name")).remove(blanks) == QLatin1String(golfer)) {
-                    visited.append(book.rounds.field(QStringLiteral("date")));
-                }
-            }
-            QVERIFY(!visited.isEmpty() || QLatin1String(golfer) == "Carl" || QLatin1String(golfer) == " Ann");
-            QCOMPARE(book.datesRead(QString::fromLatin1(golfer), QString::fromLatin1(course)), visited);
-        }
     }
 };
 

@@ -1,11 +1,14 @@
+#include "core/scorebook/scorebook_restore.h"
 #include "tests/core/cli_run.h"
 #include "tests/core/test_scorebook.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
-// teebook-cli's index command; the figures themselves are the computation's tests.
+// teebook-cli as a person or a scheduled job runs it; the index figures themselves are the computation's tests.
 class TeebookCliTest : public QObject
 {
     Q_OBJECT
@@ -28,62 +31,69 @@ private:
     }
 
 private Q_SLOTS:
-    void refusals_data()
+    // Each run's exit code and what it says: a report starts with the index and has a line a round; a
+    // refusal says why on the error stream and writes nothing. "@folder" holds the scorebook,
+    // other.db (SQLite without the tables) and taken.mdb (text).
+    void runs_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no arguments") << QStringList {};
-        QTest::newRow("unknown command") << QStringList {"--scorebook", "@book", "report", "Anne Lee"};
-        QTest::newRow("not a date") << QStringList {"--scorebook", "@book",   "index",
-                                                    "Anne Lee",    "--as-of", "2024-02-30"};
-        QTest::newRow("unknown golfer") << QStringList {"--scorebook", "@book", "index", "Anne"};
-        QTest::newRow("missing file") << QStringList {"--scorebook", "@folder/none.mdb", "index", "Anne Lee"};
-        QTest::newRow("SQLite, not a scorebook")
-            << QStringList {"--scorebook", "@folder/other.db", "index", "Anne Lee"};
+        QTest::addColumn<QStringList>("arguments"); // after "--scorebook" and the scorebook unless they name one
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("rounds");
+        const auto row = [](const char *name, const char *arguments, int exitCode, const char *message, int rounds) {
+            QTest::newRow(name) << QString(arguments).split('|', Qt::SkipEmptyParts) << exitCode << QString(message)
+                                << rounds;
+        };
+        row("plus index", "index|Anne Lee", 0, "Handicap Index: +1.2", 4);
+        row("as of the second day", "index|Anne Lee|--as-of|2024-04-02", 0, "Handicap Index: none", 3);
+        row("no rounds, name padded", "index|Bob Ray", 0, "Handicap Index: none", 0);
+        row("no command", "", 2, "No command given", 0);
+        row("unknown command", "report|Anne Lee", 2, "Unknown command", 0);
+        row("not a date", "index|Anne Lee|--as-of|2024-02-30", 2, "not a date", 0);
+        row("unknown golfer", "index|Anne", 2, "no golfer named", 0);
+        row("missing file", "--scorebook|@folder/none.mdb|index|Anne Lee", 2, "no scorebook", 0);
+        row("SQLite, not a scorebook", "--scorebook|@folder/other.db|index|Anne Lee", 2, "not a scorebook", 0);
+        row("backup to no file", "backup", 2, "needs the file", 0);
+        row("backup to two files", "backup|@folder/a.mdb|@folder/b.mdb", 2, "needs the file", 0);
+        row("backup over a file", "backup|@folder/taken.mdb", 2, "already there", 0);
+        row("backup of no scorebook", "--scorebook|@folder/none.mdb|backup|@folder/a.mdb", 2, "not there", 0);
+        row("backup of a text file", "--scorebook|@folder/taken.mdb|backup|@folder/a.mdb", 2, "not a scorebook", 0);
     }
 
-    void refusals()
+    void runs()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QFETCH(int, rounds);
         TestScorebook book;
         fillAnneAndBob(book);
-        QTemporaryDir folder;
-        SQLite::Database(folder.filePath("other.db").toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+        const QString folder = QFileInfo(book.path()).absolutePath();
+        SQLite::Database(folder.toStdString() + "/other.db", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
             .exec("CREATE TABLE notes (line TEXT)");
-        arguments.replaceInStrings("@book", book.path()).replaceInStrings("@folder", folder.path());
+        QFile taken(folder + "/taken.mdb");
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.write("not a scorebook at all");
+        taken.close();
+        if (!arguments.contains("--scorebook")) {
+            arguments = QStringList {"--scorebook", book.path()} + arguments;
+        }
 
-        const CliRun result = runCli(arguments);
+        const CliRun result = runCli(arguments.replaceInStrings("@folder", folder));
 
-        QCOMPARE(result.exitCode, 2);
-        QVERIFY(result.output.isEmpty());
-        QVERIFY(!result.errors.trimmed().isEmpty());
-    }
-
-    void plainReport_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("firstLine");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("plus index") << QStringList {"Anne Lee"} << "Handicap Index: +1.2" << 4;
-        QTest::newRow("as of the second day")
-            << QStringList {"Anne Lee", "--as-of", "2024-04-02"} << "Handicap Index: none" << 3;
-        QTest::newRow("no rounds, name padded") << QStringList {"Bob Ray"} << "Handicap Index: none" << 0;
-    }
-
-    void plainReport()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, firstLine);
-        QFETCH(int, rows);
-        TestScorebook book;
-        fillAnneAndBob(book);
-
-        const CliRun result = runCli(QStringList {"--scorebook", book.path(), "index"} + arguments);
-
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.errors.isEmpty());
-        const QStringList lines = result.output.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.first(), firstLine);
-        QCOMPARE(lines.size(), 2 + rows);
+        QCOMPARE(result.exitCode, exitCode);
+        if (exitCode == 0) {
+            QVERIFY(result.errors.isEmpty());
+            const QStringList lines = result.output.split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.first(), message);
+            QCOMPARE(lines.size(), 2 + rounds);
+        } else {
+            QVERIFY(result.output.isEmpty());
+            QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+        }
+        QVERIFY(!QFile::exists(folder + "/a.mdb"));
+        QVERIFY(taken.open(QIODevice::ReadOnly));
+        QCOMPARE(taken.readAll(), QByteArray("not a scorebook at all"));
     }
 
     void jsonReport()
@@ -94,24 +104,31 @@ private Q_SLOTS:
         const CliRun result = runCli({"--scorebook", book.path(), "index", "Anne Lee", "--json"});
 
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.output.contains(QLatin1String("\"index\":-1.2"))); // tenths, not 1.2000000000000002
-        const auto counted = [](int recordNo, const char *date, int gross, const char *differential, bool used) {
-            return QStringLiteral(R"({"record_no":%1,"date":"%2","course":"Oak Links","tee":"white","gross":%3,
-                "adjusted_gross":%3,"course_rating":71.2,"slope":113,"pcc":0,"differential":%4,"counted":true,
-                "used":%5,"reason":null})")
-                .arg(recordNo)
-                .arg(date)
-                .arg(gross)
-                .arg(differential, used ? "true" : "false");
-        };
-        const QString expected = R"({"golfer":"Anne Lee","index":-1.2,"low_index":null,"rounds":[)"
-            + counted(1, "2024-04-01", 72, "0.8", true) + "," + counted(2, "2024-04-02", 75, "3.8", false) + ","
-            + counted(3, "2024-04-03", 76, "4.8", false)
-            + R"(,{"record_no":4,"date":null,"course":"Oak Links","tee":null,"gross":90,"adjusted_gross":null,
-                "course_rating":null,"slope":null,"pcc":null,"differential":null,"counted":false,"used":false,
-                "reason":"no date"}]})";
-        QCOMPARE(QJsonDocument::fromJson(result.output.toUtf8()).object(),
-                 QJsonDocument::fromJson(expected.toUtf8()).object());
+        const QByteArray expected = R"({"golfer":"Anne Lee","index":-1.2,"low_index":null,"rounds":[
+            {"record_no":1,"date":"2024-04-01","course":"Oak Links","tee":"white","gross":72,"adjusted_gross":72,
+             "course_rating":71.2,"slope":113,"pcc":0,"differential":0.8,"counted":true,"used":true,"reason":null},
+            {"record_no":2,"date":"2024-04-02","course":"Oak Links","tee":"white","gross":75,"adjusted_gross":75,
+             "course_rating":71.2,"slope":113,"pcc":0,"differential":3.8,"counted":true,"used":false,"reason":null},
+            {"record_no":3,"date":"2024-04-03","course":"Oak Links","tee":"white","gross":76,"adjusted_gross":76,
+             "course_rating":71.2,"slope":113,"pcc":0,"differential":4.8,"counted":true,"used":false,"reason":null},
+            {"record_no":4,"date":null,"course":"Oak Links","tee":null,"gross":90,"adjusted_gross":null,
+             "course_rating":null,"slope":null,"pcc":null,"differential":null,"counted":false,"used":false,
+             "reason":"no date"}]})";
+        // Figures are compared as numbers: -1.2000000000000002 is not -1.2.
+        QCOMPARE(QJsonDocument::fromJson(result.output.toUtf8()).object(), QJsonDocument::fromJson(expected).object());
+    }
+
+    void backupWritesAWholeCopy()
+    {
+        TestScorebook book;
+        fillAnneAndBob(book);
+        const QString copy = book.path() + ".copy.mdb";
+
+        const CliRun result = runCli({"--scorebook", book.path(), "backup", copy});
+
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.output.contains("Backed up"), qPrintable(result.output));
+        QCOMPARE(scorebook::backupProblem(copy), QString());
     }
 };
 

@@ -4,8 +4,6 @@
 #include <QtTest>
 
 using namespace trends;
-using Averages = std::vector<std::optional<double>>;
-Q_DECLARE_METATYPE(Averages)
 
 namespace {
 
@@ -31,75 +29,41 @@ handicap::RoundOutcome outcome(qint64 recordNo, const QString &course, std::opti
 
 } // namespace
 
-// A golfer's figures over time: the averages of the last five, the order of
-// the rounds, and which rounds have which figure.
+// A golfer's figures over time: the order of the rounds, the averages of the
+// last five, and which rounds have which figure.
 class TrendsTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void movingAverages_data()
+    // By day, then record number, the undated apart; an average is over the last five rounds with the figure.
+    void roundsByDayAveragedOverThoseWithTheFigure()
     {
-        QTest::addColumn<std::vector<double>>("values");
-        QTest::addColumn<Averages>("expected");
-        QTest::newRow("none") << std::vector<double> {} << Averages {};
-        QTest::newRow("fewer than five") << std::vector<double> {80, 90, 85, 88}
-                                         << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
-        QTest::newRow("five") << std::vector<double> {80, 90, 85, 88, 82}
-                              << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 85.0};
-        QTest::newRow("the window moves")
-            << std::vector<double> {80, 90, 85, 88, 82, 100, 70}
-            << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 85.0, 89.0, 85.0};
-        QTest::newRow("tenths of an index")
-            << std::vector<double> {12.3, 12.1, 11.9, 11.8, 11.4, 11.0}
-            << Averages {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 11.9, 11.64};
-    }
-    void movingAverages()
-    {
-        QFETCH(std::vector<double>, values);
-        QFETCH(Averages, expected);
-        const Averages averages = trends::movingAverages(values);
-        QCOMPARE(averages.size(), expected.size());
-        for (size_t at = 0; at < expected.size(); ++at) {
-            QCOMPARE(averages[at].has_value(), expected[at].has_value());
-            if (expected[at]) {
-                QVERIFY2(qAbs(*averages[at] - *expected[at]) < 1e-9, qPrintable(QString::number(*averages[at])));
-            }
+        // Record r played on r June, given last first; record 10 on 2 June too; record 6 has no total (nine holes).
+        std::vector<RoundFigures> rounds {dated(9, QDate(), 70), dated(10, QDate(2026, 6, 2), 90),
+                                          dated(8, QDate(), std::nullopt)};
+        for (int r = 7; r >= 1; --r) {
+            rounds.push_back(dated(r, QDate(2026, 6, r), r == 6 ? std::nullopt : std::optional<double>(80 + r)));
         }
-    }
+        const Trends result = computeTrends(rounds);
 
-    void roundsAreOrderedByDayAndUndatedKeptApart()
-    {
-        const Trends result
-            = computeTrends({dated(4, QDate(2026, 6, 2), 90), dated(2, QDate(), 70), dated(3, QDate(2026, 6, 1), 85),
-                             dated(1, QDate(2026, 6, 2), 88), dated(5, QDate(), std::nullopt)});
         QList<qint64> order;
         for (const Row &row : result.dated) {
             order.append(row.round.recordNo);
         }
-        QCOMPARE(order, QList<qint64>({3, 1, 4}));
+        QCOMPARE(order, QList<qint64>({1, 2, 10, 3, 4, 5, 6, 7}));
         QCOMPARE(result.undated.size(), size_t(2));
-        QCOMPARE(result.undated[0].recordNo, qint64(2));
-        QCOMPARE(result.undated[1].recordNo, qint64(5));
-    }
-
-    void averagesSkipRoundsWithoutTheFigure()
-    {
-        std::vector<RoundFigures> rounds;
-        for (int r = 1; r <= 7; ++r) {
-            // The third round is a nine-hole round: no total, so it takes no place in the average.
-            rounds.push_back(dated(r, QDate(2026, 6, r), r == 3 ? std::nullopt : std::optional<double>(80 + r)));
-        }
-        const Trends result = computeTrends(rounds);
-        QVERIFY(!figure(result.dated[4].averages, Figure::Total));
-        QCOMPARE(*figure(result.dated[5].averages, Figure::Total), (81 + 82 + 84 + 85 + 86) / 5.0);
-        QVERIFY(!figure(result.dated[2].averages, Figure::Total));
+        QCOMPARE(result.undated[0].recordNo, qint64(8));
+        QCOMPARE(result.undated[1].recordNo, qint64(9));
+        QVERIFY(!figure(result.dated[3].averages, Figure::Total));
+        QCOMPARE(*figure(result.dated[4].averages, Figure::Total), (81 + 82 + 90 + 83 + 84) / 5.0);
+        QVERIFY(!figure(result.dated[6].averages, Figure::Total));
 
         const auto points = series(result, Figure::Total);
-        QCOMPARE(points.size(), size_t(6));
+        QCOMPARE(points.size(), size_t(7));
         QCOMPARE(points.back().date, QDate(2026, 6, 7));
         QCOMPARE(points.back().value, 87.0);
-        QCOMPARE(*points.back().average, (82 + 84 + 85 + 86 + 87) / 5.0);
+        QCOMPARE(*points.back().average, (90 + 83 + 84 + 85 + 87) / 5.0);
         QVERIFY(series(result, Figure::Putts).empty());
     }
 
@@ -114,23 +78,22 @@ private Q_SLOTS:
         result.rounds[2].round.details.reset();
         const QHash<qint64, int> putts {{1, 33}, {2, 16}, {3, 0}, {5, 30}};
 
-        const auto all = roundFigures(result, putts);
-        QCOMPARE(all.size(), size_t(5));
-        QCOMPARE(*figure(all[0].values, Figure::Total), 81.0);
-        QCOMPARE(*figure(all[0].values, Figure::Putts), 33.0);
-        QCOMPARE(*figure(all[0].values, Figure::Index), 18.4);
-        QVERIFY(!figure(all[1].values, Figure::Total)); // nine holes
-        QVERIFY(!figure(all[1].values, Figure::Putts));
-        QCOMPARE(*figure(all[2].values, Figure::Total), 83.0); // every hole played, not counted for the index
-        QVERIFY(!figure(all[2].values, Figure::Putts)); // no putts entered
-        QVERIFY(!figure(all[2].values, Figure::Index));
-        QVERIFY(!all[2].playedOn.isValid());
-        QVERIFY(!figure(all[3].values, Figure::Total)); // a hole left out
-        QCOMPARE(*figure(all[4].values, Figure::Index), -1.2);
+        QStringList shown;
+        for (const RoundFigures &round : roundFigures(result, putts)) {
+            QStringList figures; // total, putts and index, "-" for one missing
+            for (const std::optional<double> &value : round.values) {
+                figures.append(value ? QString::number(*value) : QStringLiteral("-"));
+            }
+            shown.append(figures.join(' '));
+        }
+        // Nine holes or a hole left out: no total, so no putts either; no putts entered: none;
+        // not counted: no index, but a total when every hole was played.
+        QCOMPARE(shown, (QStringList {"81 33 18.4", "- - -", "83 - -", "- - -", "85 30 -1.2"}));
 
         const auto elm = roundFigures(result, putts, QStringLiteral("  Elm "));
         QCOMPARE(elm.size(), size_t(1));
         QCOMPARE(elm[0].recordNo, qint64(3));
+        QVERIFY(!elm[0].playedOn.isValid()); // no details: undated
     }
 };
 
