@@ -214,6 +214,8 @@ private Q_SLOTS:
         row("restore without a field", true, "ALTER TABLE courseinfo RENAME COLUMN course_name TO name", false,
             "no field \"course_name\"");
         row("restore from a damaged page", true, "page", false, "");
+        row("backup onto the scorebook", false, "itself", false, "the scorebook itself");
+        row("restore from the scorebook", true, "itself", false, "the scorebook itself");
     }
     void failedCopyChangesNothing()
     {
@@ -222,14 +224,17 @@ private Q_SLOTS:
         QFETCH(bool, cancel);
         QFETCH(QString, problem);
         addGolfers(m_path, 3000);
-        const QString other = m_dir->filePath("other.mdb");
-        if (restore) {
+        // The scorebook itself, named another way.
+        const bool itself = damage == "itself";
+        const QString other
+            = itself ? m_dir->filePath("./" + QFileInfo(m_path).fileName()) : m_dir->filePath("other.mdb");
+        if (restore && !itself) {
             QCOMPARE(scorebook::backUpScorebook(m_path, other).error, QString());
             addGolfers(m_path, 5);
         }
         if (damage.contains(' ')) {
             SQLite::Database(other.toStdString(), SQLite::OPEN_READWRITE).exec(damage.toStdString());
-        } else if (!damage.isEmpty()) {
+        } else if (!damage.isEmpty() && !itself) {
             QFile file(other);
             QVERIFY(file.open(damage == "text" ? QIODevice::WriteOnly : QIODevice::ReadWrite));
             QVERIFY(file.seek(file.size() / 2));
@@ -251,7 +256,7 @@ private Q_SLOTS:
         QVERIFY2(outcome.error.contains(problem), qPrintable(outcome.error));
         QCOMPARE(folderEntries(), before);
         QCOMPARE(contents(other), otherBefore);
-        QCOMPARE(count(m_path, "golfers"), restore ? 3005 : 3000);
+        QCOMPARE(count(m_path, "golfers"), restore && !itself ? 3005 : 3000);
         QCOMPARE(scorebook::backupProblem(m_path), QString());
     }
 
