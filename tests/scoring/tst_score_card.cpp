@@ -220,6 +220,7 @@ private Q_SLOTS:
             if (!typed.isEmpty()) {
                 auto *box = child<QComboBox>(card.window, QString::fromLatin1(list));
                 box->clearEditText();
+                box->setFocus(); // a list completes only what is typed into it with the focus
                 QTest::keyClicks(box->lineEdit(), typed);
             }
         }
