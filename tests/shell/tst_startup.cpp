@@ -8,8 +8,6 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFile>
-#include <QRegularExpression>
-#include <QToolButton>
 #include <QtTest>
 
 using namespace driving;
@@ -20,18 +18,10 @@ class StartupTest : public QObject
 {
     Q_OBJECT
 
-private:
-    static frmMain *startShown(TestProgram &program)
-    {
-        auto *main = static_cast<frmMain *>(program.startUp());
-        main->show();
-        return main;
-    }
-
 private Q_SLOTS:
     // Start-up plays the swing once with the sound on and fills the lists, but builds no other
-    // window: each is built when first shown. Then the main menu's sound switch, Help (another
-    // copy of the viewer each press, or why not), and Exit or the frame's close button to end.
+    // window: each is built when first shown. Then the main menu's sound switch, Help (the viewer
+    // starts, or the user is told why not), and Exit to end.
     void startUpAndTheMainMenu_data()
     {
         QTest::addColumn<QStringList>("golfers");
@@ -48,14 +38,10 @@ private Q_SLOTS:
             program.addGolfer(name);
         }
         program.addCourse(sampleCourse(QStringLiteral("Pine"), {}));
-        frmMain *main = startShown(program);
-        QVERIFY(main->isReady());
+        auto *main = static_cast<frmMain *>(program.startUp());
+        main->show();
         const QStringList swing {program.context.sharedFile("golfswng.wav")};
         QCOMPARE(program.soundsPlayed, swing);
-        QVERIFY(program.messages.shown.isEmpty());
-        for (QToolButton *button : main->findChildren<QToolButton *>(QRegularExpression(QStringLiteral("^cmd")))) {
-            QVERIFY2(!button->icon().isNull(), qPrintable(button->objectName()));
-        }
         for (const char *window : {"frmGolfer", "frmScoreround", "frmStats", "frmCourse", "frmNewCourse"}) {
             QVERIFY2(!program.windows.loaded(QString::fromLatin1(window)), window);
         }
@@ -71,9 +57,8 @@ private Q_SLOTS:
         QCOMPARE(program.soundsPlayed, swing + swing);
 
         click(main, QStringLiteral("cmdHelp"));
-        click(main, QStringLiteral("cmdHelp"));
         const QString viewer = program.context.programFile(QStringLiteral("teeguide"));
-        QCOMPARE(program.launcher.started, (QStringList {viewer, viewer}));
+        QCOMPARE(program.launcher.started, QStringList {viewer});
         program.launcher.succeed = false;
         click(main, QStringLiteral("cmdHelp"));
         QCOMPARE(program.messages.shown.size(), 1);
@@ -130,7 +115,8 @@ private Q_SLOTS:
     void aboutPlaysTheCupOnceAtTheEnd()
     {
         TestProgram program;
-        frmMain *main = startShown(program);
+        auto *main = static_cast<frmMain *>(program.startUp());
+        main->show();
         program.soundsPlayed.clear();
         click(main, QStringLiteral("cmdAbout"));
         QPointer<frmAbout> first = qobject_cast<frmAbout *>(program.windows.loaded(QStringLiteral("frmAbout")));
@@ -159,70 +145,60 @@ private Q_SLOTS:
     // reader announces a button by its caption.
     void windowTexts_data()
     {
-        QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("buttons");
+        auto row = [](const char *window, const char *title, const QStringList &buttons) {
+            QTest::newRow(window) << QString::fromUtf8(title) << buttons;
+        };
         const QString help = QStringLiteral("cmdHelp|| Click Here for HELP ");
-        QTest::newRow("frmMain") << QStringList {
-            "cmdGolferInfo|&Golfer Info| Click Here to Enter New Golfer Infomation ",
-            "cmdCourseInfo|&Course Info| Enter New of Update Course Information ",
-            "cmdRoundInfo|&Score Round| Click Here to Enter Your Score for a Round of Golf ",
-            "cmdStatInfo|&Stat Infor| Check out your statistics for a course ",
-            "cmdAbout|&About| Information about Varnholt from Quendry ",
-            "cmdExit|E&xit| See you later! ",
-            "cmdHandicap|&Handicap| Your Handicap Index and how it was worked out ",
-            "cmdTrends|&Trends| See how your scores, putts and handicap go over time ",
-            help} << " Varnholt";
-        QTest::newRow("frmCourse") << QStringList {
-            "cmdNine|&Back Nine| View the Back Nine Information ",
-            "cmdNewCourseInfo|&Enter New or Edit a Course| Enter a New Course or Edit an Existing Course ",
-            "cmdExit|&Main Menu| Back to the Main Menu ",
-            "cmdExport|E&xport Courses…| Write every course to a CSV file ",
-            "cmdImport|&Import…| Add the new courses, golfers or rounds of a CSV file ",
-            help} << "Enter New or Update Selected Course Information";
-        QTest::newRow("frmNewCourse") << QStringList {"cmdf9|&Back Nine|", "cmdSaveData|&Save Course|",
-                                                      "cmdViewCourse|&View Course|", "cmdMainMenu|&Main Menu|", help}
-                                      << "Enter New Course Data";
-        QTest::newRow("frmScoreround") << QStringList {"cmdNine|&Back Nine| Enter your score on the Back Nine ",
-                                                       "cmdViewPR|&View Prior Rounds| Show all rounds entered to date ",
-                                                       "cmdSave|&Save| Save this round of Golf Information ",
-                                                       "cmdExit|&Main Menu| Back to the Main Menu ",
-                                                       "cmdPrint|Pri&nt…| Print this score card ",
-                                                       "cmdPdf|Save as P&DF…| Save this score card as a PDF file ",
-                                                       help}
-                                       << "Enter Score for a Course";
-        QTest::newRow("frmStats") << QStringList {
-            "cmdCalculateStats|&Calculate Stats| Click Here to Calculate your latest Stats ",
-            "cmdPutting|&Putting| Click here to see your putting  or stroke stats ",
-            "cmdTrends|&Trends| See this golfer's scores, putts and handicap over time ",
-            "cmdPrint|Pri&nt…| Print these statistics ",
-            "cmdPdf|Save as P&DF…| Save these statistics as a PDF file ",
-            "cmdMainMenu|&Main Menu| I want to go back to the Main Menu ",
-            help} << "Player Stats";
-        QTest::newRow("frmGolfer") << QStringList {"cmdSaveName|&Add| Add a Golfer",
-                                                   "cmdDeleteGolfer|&Delete| Delete a Golfer ",
-                                                   "cmdExit|&Main Menu|Go Back to the Main Menu ",
-                                                   "cmdHandicap|&Handicap| The Handicap Index of this golfer ",
-                                                   "cmdRoundDetails|Fill in &round details...| Tee and date of this "
-                                                   "golfer's rounds saved before handicaps ",
-                                                   help}
-                                   << "Enter Golfer Information";
-        QTest::newRow("frmRoundDetails") << QStringList {
-            "cmdSave|&Save| Store the tee and date of every round marked to count ",
-            "cmdBack|&Back to Golfers| Back to the golfer roster ",
-            help} << "Fill In Round Details";
-        QTest::newRow("frmViewPR")
-            << QStringList {"cmdExport|&Export…| Write the rounds of the golfer chosen beside, or all, to a CSV file "}
-            << " Prior Round Played";
-        QTest::newRow("frmHandicap") << QStringList {"cmdMainMenu|&Main Menu| Back to the Main Menu ", help}
-                                     << "Handicap Index";
-        QTest::newRow("frmTrends") << QStringList {"cmdDone|&Done| Close the trends ", help} << "Trends";
-        QTest::newRow("frmAbout") << QStringList {"cmdMainMenu|&Main Menu| Back to the Main Menu "}
-                                  << "About Varnholt ";
+        row("frmMain", " Varnholt",
+            {help, "cmdGolferInfo|&Golfer Info| Click Here to Enter New Golfer Infomation ",
+             "cmdCourseInfo|&Course Info| Enter New of Update Course Information ",
+             "cmdRoundInfo|&Score Round| Click Here to Enter Your Score for a Round of Golf ",
+             "cmdStatInfo|&Stat Infor| Check out your statistics for a course ",
+             "cmdAbout|&About| Information about Varnholt from Quendry ", "cmdExit|E&xit| See you later! ",
+             "cmdHandicap|&Handicap| Your Handicap Index and how it was worked out ",
+             "cmdTrends|&Trends| See how your scores, putts and handicap go over time "});
+        row("frmCourse", "Enter New or Update Selected Course Information",
+            {help, "cmdNine|&Back Nine| View the Back Nine Information ",
+             "cmdNewCourseInfo|&Enter New or Edit a Course| Enter a New Course or Edit an Existing Course ",
+             "cmdExit|&Main Menu| Back to the Main Menu ",
+             "cmdExport|E&xport Courses…| Write every course to a CSV file ",
+             "cmdImport|&Import…| Add the new courses, golfers or rounds of a CSV file "});
+        row("frmNewCourse", "Enter New Course Data",
+            {help, "cmdf9|&Back Nine|", "cmdSaveData|&Save Course|", "cmdViewCourse|&View Course|",
+             "cmdMainMenu|&Main Menu|"});
+        row("frmScoreround", "Enter Score for a Course",
+            {help, "cmdNine|&Back Nine| Enter your score on the Back Nine ",
+             "cmdViewPR|&View Prior Rounds| Show all rounds entered to date ",
+             "cmdSave|&Save| Save this round of Golf Information ", "cmdExit|&Main Menu| Back to the Main Menu ",
+             "cmdPrint|Pri&nt…| Print this score card ", "cmdPdf|Save as P&DF…| Save this score card as a PDF file "});
+        row("frmStats", "Player Stats",
+            {help, "cmdCalculateStats|&Calculate Stats| Click Here to Calculate your latest Stats ",
+             "cmdPutting|&Putting| Click here to see your putting  or stroke stats ",
+             "cmdTrends|&Trends| See this golfer's scores, putts and handicap over time ",
+             "cmdPrint|Pri&nt…| Print these statistics ", "cmdPdf|Save as P&DF…| Save these statistics as a PDF file ",
+             "cmdMainMenu|&Main Menu| I want to go back to the Main Menu "});
+        row("frmGolfer", "Enter Golfer Information",
+            {"cmdSaveName|&Add| Add a Golfer", "cmdDeleteGolfer|&Delete| Delete a Golfer ",
+             "cmdExit|&Main Menu|Go Back to the Main Menu ",
+             "cmdHandicap|&Handicap| The Handicap Index of this golfer ",
+             "cmdRoundDetails|Fill in &round details...| Tee and date of this golfer's rounds saved before handicaps ",
+             help});
+        row("frmRoundDetails", "Fill In Round Details",
+            {help, "cmdSave|&Save| Store the tee and date of every round marked to count ",
+             "cmdBack|&Back to Golfers| Back to the golfer roster "});
+        row("frmViewPR", " Prior Round Played",
+            {"cmdExport|&Export…| Write the rounds of the golfer chosen beside, or all, to a CSV file "});
+        row("frmHandicap", "Handicap Index", {help, "cmdMainMenu|&Main Menu| Back to the Main Menu "});
+        row("frmTrends", "Trends", {help, "cmdDone|&Done| Close the trends "});
+        row("frmAbout", "About Varnholt ", {"cmdMainMenu|&Main Menu| Back to the Main Menu "});
     }
+
     void windowTexts()
     {
-        QFETCH(QStringList, buttons);
         QFETCH(QString, title);
+        QFETCH(QStringList, buttons);
         TestProgram program;
         program.startUp();
         QWidget *shown = program.windows.show(QString::fromLatin1(QTest::currentDataTag()));
