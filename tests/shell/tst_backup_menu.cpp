@@ -31,12 +31,9 @@ private Q_SLOTS:
         QTest::addColumn<MessageIcon>("firstIcon");
         QTest::addColumn<QString>("lastSays");
         QTest::addColumn<bool>("restored");
-        QTest::newRow("no scorebook") << "missing.mdb" << MessageAnswer::Yes << MessageIcon::Critical
-                                      << "The scorebook was left as it is." << false;
-        QTest::newRow("No") << "backup.mdb" << MessageAnswer::No << MessageIcon::Question
-                            << "Replace every record of the scorebook" << false;
-        QTest::newRow("Yes") << "backup.mdb" << MessageAnswer::Yes << MessageIcon::Question
-                             << "The scorebook it replaced was kept as" << true;
+        QTest::newRow("refused") << "none.mdb" << MessageAnswer::Yes << MessageIcon::Critical << "cannot be" << false;
+        QTest::newRow("No") << "backup.mdb" << MessageAnswer::No << MessageIcon::Question << "Replace every" << false;
+        QTest::newRow("Yes") << "backup.mdb" << MessageAnswer::Yes << MessageIcon::Question << "was kept as" << true;
     }
     void backUpThenRestore()
     {
