@@ -198,27 +198,17 @@ private Q_SLOTS:
         if (!corpus.exists()) {
             QSKIP("The shared RTF corpus (" RTF_CORPUS_DIR ") is not present.");
         }
-        // A sample of what each document must show; the rest only needs to be read without harm.
+        // A sample of what a document must show where no hand-written case above covers its kind; the rest
+        // only needs to be read without harm.
         const QMap<QString, QString> samples {
-            {"kota7-brace_mismatch_2.rtf", "Test line."},
-            {"kota7-table-specialchars.rtf", "a\tb\tc"},
             {"pandoc-accent.rtf", "le café où on ne fume pas"},
-            {"pandoc-footnote.rtf", "1See Sahlins"},
-            {"pandoc-formatting.rtf", "This is hidden: ."},
             {"pandoc-link.rtf", "pandoc"},
-            {"pandoc-list_legacy.rtf", "1.\tA"},
-            {"pandoc-table_nested.rtf", "Deep A\tDeep B"},
             {"pandoc-table_simple.rtf", "A \tB \tC \tD "},
             {"pandoc-unicode.rtf", "“hi”‘hi’"},
-            {"striprtf-py-bytes.rtf", "УХВАЛА"},
             {"striprtf-py-french.rtf", "a 10‘000 b c!"},
-            {"striprtf-py-issue_28.rtf", "印刷情况反映"},
             {"striprtf-py-sample_3.rtf", "@joshy"},
-            {"tika-testRTFControls.rtf", "Thiswordhasanem—dash"},
             {"tika-testRTFTableCellSeparation.rtf", "ä\të"},
-            {"tika-testRTFUnicodeGothic.rtf", "𐌲𐌿𐍄𐌹𐍃𐌺"},
             {"tika-testRTFWindowsCodepage1250.rtf", "zażółć gęślą jaźń"},
-            {"tika-testRTFWithCurlyBraces.rtf", "{ some text inside curly brackets }"},
             {"tika-testRTFWordPadCzechCharacters.rtf", "Článek týdne"},
             {"tika-testRTF_nestedHyperlinkPageRef.rtf", "Before 42 after."},
         };
