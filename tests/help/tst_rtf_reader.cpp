@@ -1,6 +1,7 @@
 #include "rtf/rtf_plain_text.h"
 #include "rtf/rtf_reader.h"
 #include "rtf_document_builder.h"
+#include "test_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -173,7 +174,6 @@ private Q_SLOTS:
         image.fill(Qt::darkGreen);
         QByteArray bytes;
         QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
         QVERIFY(image.save(&buffer, "PNG"));
         const QByteArray blip = "\\pngblip " + bytes.toHex();
         QTextDocument document;
@@ -221,9 +221,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(QString, expected);
-        QFile source(file);
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        rtf::Document document = rtf::read(source.readAll().toStdString());
+        rtf::Document document = rtf::read(readFile(file).toStdString());
         QString text = QString::fromStdString(rtf::plainText(document));
         QVERIFY2(text.contains(expected), qPrintable(text.left(400)));
         QTextDocument shown;
