@@ -4,6 +4,7 @@
 #include "core/scorebook/scorebook_file.h"
 #include "core/scorebook/scorebook_layout.h"
 #include "core/scorebook/scorebook_restore.h"
+#include "tests/core/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,12 +70,6 @@ private:
         }
     }
 
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QStringList folderEntries() const { return QDir(m_dir->path()).entryList(QDir::Files); }
 
 private Q_SLOTS:
@@ -121,10 +116,7 @@ private Q_SLOTS:
     {
         makeOlderScorebook();
         const QString backup = scorebook::backupPath(m_path, m_day);
-        QFile earlier(backup);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("the copy made this morning");
-        earlier.close();
+        writeFile(backup, "the copy made this morning");
 
         QCOMPARE(scorebook::bringUpToDate(m_path, m_day).outcome, LayoutOutcome::Updated);
         QCOMPARE(contents(backup), QByteArray("the copy made this morning"));

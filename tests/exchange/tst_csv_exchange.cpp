@@ -1,7 +1,7 @@
 #include "core/exchange/csv_export.h"
 #include "core/exchange/csv_import.h"
+#include "tests/core/file_bytes.h"
 #include "tests/core/test_scorebook.h"
-#include "tests/exchange/csv_files.h"
 
 #include <QDir>
 
