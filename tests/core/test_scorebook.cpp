@@ -49,6 +49,15 @@ TestScorebook::TestScorebook(bool withHandicapTables)
     }
 }
 
+std::unique_ptr<DataControl> TestScorebook::open(const QString &table) const
+{
+    auto data = std::make_unique<DataControl>();
+    data->setDatabaseName(path_);
+    data->setRecordSource(table);
+    data->refresh();
+    return data;
+}
+
 void TestScorebook::addGolfer(const QString &name)
 {
     insert(*database_, "INSERT INTO golfers (golfer_name) VALUES (?)", name.toStdString());
