@@ -84,7 +84,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("present");
         QTest::newRow("tables and indexes missing") << QStringList();
-        QTest::newRow("ratings there") << QStringList {"tee_ratings"};
         QTest::newRow("indexes missing") << QStringList {"tee_ratings", "round_details"};
     }
     void missingPartsAreAddedAfterOneBackup()
