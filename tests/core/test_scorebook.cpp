@@ -94,6 +94,15 @@ void TestScorebook::addRating(const QString &course, const QString &tee, double 
            course.toStdString(), tee.toStdString(), rating, slope);
 }
 
+void addNamed(DataControl &records, const QString &field, const QStringList &names)
+{
+    for (const QString &name : names) {
+        records.addNew();
+        records.setField(field, name);
+        records.update();
+    }
+}
+
 QStringList strokesText(int gross)
 {
     QStringList strokes;

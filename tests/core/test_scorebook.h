@@ -38,5 +38,8 @@ private:
     std::unique_ptr<SQLite::Database> database_;
 };
 
+// A record for each name added through the record set, one update each, as a window adds them.
+void addNamed(DataControl &records, const QString &field, const QStringList &names);
+
 // Fours, the first holes raised (or lowered) by up to two strokes to make the gross.
 QStringList strokesText(int gross);

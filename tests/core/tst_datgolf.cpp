@@ -20,16 +20,6 @@ class DatgolfTest : public QObject
 {
     Q_OBJECT
 
-private:
-    static void addGolfers(DataControl &golfers, const QStringList &names)
-    {
-        for (const QString &name : names) {
-            golfers.addNew();
-            golfers.setField(QStringLiteral("golfer_name"), name);
-            golfers.update();
-        }
-    }
-
 private Q_SLOTS:
     // Every match in table order, the records just added by the same connection included; quotes
     // and wildcard marks are plain letters.
@@ -53,7 +43,7 @@ private Q_SLOTS:
         QFETCH(QString, wanted);
         QFETCH(QStringList, found);
         auto golfers = book.open(QStringLiteral("golfers"));
-        addGolfers(*golfers, stored);
+        addNamed(*golfers, QStringLiteral("golfer_name"), stored);
 
         QStringList seen;
         const QString field = QStringLiteral("golfer_name");
@@ -87,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(golfers->atEnd());
 
         // An edit that changes no field writes nothing and is no error.
-        addGolfers(*book.open(QStringLiteral("golfers")), {QStringLiteral("Ann")});
+        book.addGolfer(QStringLiteral("Ann"));
         golfers->refresh();
         golfers->edit();
         golfers->update();
@@ -98,7 +88,7 @@ private Q_SLOTS:
     void createEmptyNeverOverwritesAndSaysWhy()
     {
         TestScorebook book;
-        addGolfers(*book.open(QStringLiteral("golfers")), {QStringLiteral("Ann")});
+        book.addGolfer(QStringLiteral("Ann"));
         QVERIFY(!scorebook::createEmpty(book.path()).isEmpty());
         QCOMPARE(book.open(QStringLiteral("golfers"))->recordCount(), 1);
 

@@ -30,16 +30,6 @@ private:
         return values;
     }
 
-    void add(const char *table, const QString &nameField, const QStringList &names) const
-    {
-        auto data = m_book->open(table);
-        for (const QString &name : names) {
-            data->addNew();
-            data->setField(nameField, name);
-            data->update();
-        }
-    }
-
     // A course record whose every hole value is its own index, so a misplaced field shows.
     static QStringList numberedCourse()
     {
@@ -143,7 +133,7 @@ private Q_SLOTS:
         QFETCH(QStringList, stored);
         QFETCH(QString, name);
         QFETCH(int, rewritten);
-        add("courseinfo", fieldName(Name), stored);
+        addNamed(*m_book->open("courseinfo"), fieldName(Name), stored);
         auto courses = m_book->open("courseinfo");
         QCOMPARE(course_saving::updateCourse(*courses, numberedCourse(), name, true), rewritten >= 0);
         QStringList expectedNames = stored;
@@ -199,8 +189,8 @@ private Q_SLOTS:
         QFETCH(QStringList, golfersLeft);
         QFETCH(QStringList, roundsLeft);
         const QString name = QStringLiteral("golfer_name");
-        add("golfers", name, golfers);
-        add("rounds", name, rounds);
+        addNamed(*m_book->open("golfers"), name, golfers);
+        addNamed(*m_book->open("rounds"), name, rounds);
         QCOMPARE(removeGolfer(*m_book->open("golfers"), toDelete), outcome);
         QCOMPARE(column("golfers", name), golfersLeft);
         QCOMPARE(column("rounds", name), roundsLeft);
@@ -209,7 +199,7 @@ private Q_SLOTS:
     // Without its rounds table the golfer stays too.
     void refusedRemovalDeletesNothing()
     {
-        add("golfers", QStringLiteral("golfer_name"), {QStringLiteral("Jim")});
+        addNamed(*m_book->open("golfers"), QStringLiteral("golfer_name"), {QStringLiteral("Jim")});
         m_book->database().exec("ALTER TABLE rounds RENAME TO rounds_elsewhere");
         QVERIFY_THROWS_EXCEPTION(DatabaseError, removeGolfer(*m_book->open("golfers"), QStringLiteral("Jim")));
         QCOMPARE(column("golfers", QStringLiteral("golfer_name")), QStringList {"Jim"});
