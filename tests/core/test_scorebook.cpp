@@ -49,6 +49,15 @@ TestScorebook::TestScorebook(bool withHandicapTables)
     }
 }
 
+std::unique_ptr<DataControl> TestScorebook::open(const QString &table) const
+{
+    auto data = std::make_unique<DataControl>();
+    data->setDatabaseName(path_);
+    data->setRecordSource(table);
+    data->refresh();
+    return data;
+}
+
 void TestScorebook::addGolfer(const QString &name)
 {
     insert(*database_, "INSERT INTO golfers (golfer_name) VALUES (?)", name.toStdString());
@@ -83,6 +92,15 @@ void TestScorebook::addRating(const QString &course, const QString &tee, double 
 {
     insert(*database_, "INSERT INTO tee_ratings (course_name, tee, course_rating, slope_rating) VALUES (?, ?, ?, ?)",
            course.toStdString(), tee.toStdString(), rating, slope);
+}
+
+void addNamed(DataControl &records, const QString &field, const QStringList &names)
+{
+    for (const QString &name : names) {
+        records.addNew();
+        records.setField(field, name);
+        records.update();
+    }
 }
 
 QStringList strokesText(int gross)

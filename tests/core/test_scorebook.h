@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/scorebook/datgolf.h"
+
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -17,6 +19,10 @@ public:
 
     QString path() const { return path_; }
     SQLite::Database &database() { return *database_; }
+    // A file beside the scorebook.
+    QString filePath(const QString &name) const { return folder_.filePath(name); }
+    // A record set over one table, read from its start, as a window opens one.
+    std::unique_ptr<DataControl> open(const QString &table) const;
 
     void addGolfer(const QString &name);
     void addCourse(const QString &name); // eighteen holes of par 4, hole n has stroke index n
@@ -31,6 +37,9 @@ private:
     QString path_;
     std::unique_ptr<SQLite::Database> database_;
 };
+
+// A record for each name added through the record set, one update each, as a window adds them.
+void addNamed(DataControl &records, const QString &field, const QStringList &names);
 
 // Fours, the first holes raised (or lowered) by up to two strokes to make the gross.
 QStringList strokesText(int gross);

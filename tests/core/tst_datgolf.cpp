@@ -2,6 +2,7 @@
 #include "core/scorebook/datgolf.h"
 #include "core/scorebook/round_reading.h"
 #include "core/scorebook/scorebook_file.h"
+#include "tests/core/test_scorebook.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -19,36 +20,7 @@ class DatgolfTest : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-
-    std::unique_ptr<DataControl> open(const QString &table)
-    {
-        auto data = std::make_unique<DataControl>();
-        data->setDatabaseName(m_path);
-        data->setRecordSource(table);
-        data->refresh();
-        return data;
-    }
-
-    static void addGolfers(DataControl &golfers, const QStringList &names)
-    {
-        for (const QString &name : names) {
-            golfers.addNew();
-            golfers.setField(QStringLiteral("golfer_name"), name);
-            golfers.update();
-        }
-    }
-
 private Q_SLOTS:
-    void init()
-    {
-        m_path = m_dir.filePath(QStringLiteral("teedat2000.mdb"));
-        QFile::remove(m_path);
-        QCOMPARE(scorebook::createEmpty(m_path), QString());
-    }
-
     // Every match in table order, the records just added by the same connection included; quotes
     // and wildcard marks are plain letters.
     void findByName_data()
@@ -66,11 +38,12 @@ private Q_SLOTS:
     }
     void findByName()
     {
+        TestScorebook book;
         QFETCH(QStringList, stored);
         QFETCH(QString, wanted);
         QFETCH(QStringList, found);
-        auto golfers = open(QStringLiteral("golfers"));
-        addGolfers(*golfers, stored);
+        auto golfers = book.open(QStringLiteral("golfers"));
+        addNamed(*golfers, QStringLiteral("golfer_name"), stored);
 
         QStringList seen;
         const QString field = QStringLiteral("golfer_name");
@@ -82,7 +55,8 @@ private Q_SLOTS:
 
     void refusalsAreReportedAndChangeNothing()
     {
-        auto golfers = open(QStringLiteral("golfers"));
+        TestScorebook book;
+        auto golfers = book.open(QStringLiteral("golfers"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, golfers->field(QStringLiteral("golfer_name")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, golfers->setField(QStringLiteral("golfer_name"), QStringLiteral("x")));
         golfers->addNew();
@@ -96,14 +70,14 @@ private Q_SLOTS:
             golfers->update();
             throw DatabaseError(QStringLiteral("refused"));
         }));
-        QCOMPARE(open(QStringLiteral("golfers"))->recordCount(), 0);
+        QCOMPARE(book.open(QStringLiteral("golfers"))->recordCount(), 0);
         // The same connection forgets the rolled-back record too.
         QCOMPARE(golfers->recordCount(), 0);
         golfers->moveFirst();
         QVERIFY(golfers->atEnd());
 
         // An edit that changes no field writes nothing and is no error.
-        addGolfers(*open(QStringLiteral("golfers")), {QStringLiteral("Ann")});
+        book.addGolfer(QStringLiteral("Ann"));
         golfers->refresh();
         golfers->edit();
         golfers->update();
@@ -113,12 +87,13 @@ private Q_SLOTS:
     // An existing scorebook is never overwritten; a new one that cannot be made says why in plain words.
     void createEmptyNeverOverwritesAndSaysWhy()
     {
-        addGolfers(*open(QStringLiteral("golfers")), {QStringLiteral("Ann")});
-        QVERIFY(!scorebook::createEmpty(m_path).isEmpty());
-        QCOMPARE(open(QStringLiteral("golfers"))->recordCount(), 1);
+        TestScorebook book;
+        book.addGolfer(QStringLiteral("Ann"));
+        QVERIFY(!scorebook::createEmpty(book.path()).isEmpty());
+        QCOMPARE(book.open(QStringLiteral("golfers"))->recordCount(), 1);
 
-        QVERIFY(QFile(m_dir.filePath(QStringLiteral("a file"))).open(QIODevice::WriteOnly));
-        const QString underAFile = m_dir.filePath(QStringLiteral("a file/sub/teedat2000.mdb"));
+        QVERIFY(QFile(book.filePath(QStringLiteral("a file"))).open(QIODevice::WriteOnly));
+        const QString underAFile = book.filePath(QStringLiteral("a file/sub/teedat2000.mdb"));
         QCOMPARE(scorebook::createEmpty(underAFile), QStringLiteral("The folder could not be made."));
         if (geteuid() == 0) {
             QSKIP("a read-only folder is writable for root");
@@ -134,14 +109,15 @@ private Q_SLOTS:
     // order. Stored names lose their blanks; chosen names do not.
     void roundsPlayedByAGolferOnACourse()
     {
-        auto rounds = open(QStringLiteral("rounds"));
+        TestScorebook book;
+        auto rounds = book.open(QStringLiteral("rounds"));
         // Round r, dated "r", of every golfer on every course, saved by another program.
         const QStringList golfers = {"Ann", " Ann  ", "ann", "Ann\t", "Bob", "  Bob", "O'Neil"};
         const QStringList courses = {"Pine", "Pine ", "PINE", "Oak", " Oak", "Pine \"Old\""};
         const int saved = golfers.size() * courses.size();
-        SQLite::Database other(m_path.toStdString(), SQLite::OPEN_READWRITE);
         for (int r = 0; r < saved; ++r) {
-            SQLite::Statement add(other, "INSERT INTO rounds (golfer_name, course_name, date) VALUES (?, ?, ?)");
+            SQLite::Statement add(book.database(),
+                                  "INSERT INTO rounds (golfer_name, course_name, date) VALUES (?, ?, ?)");
             SQLite::bind(add, golfers[r / courses.size()].toStdString(), courses[r % courses.size()].toStdString(),
                          std::to_string(r));
             add.exec();

@@ -89,7 +89,6 @@ private Q_SLOTS:
         }
         QCOMPARE(usedRecords, used);
         QCOMPARE(result.lowIndex, lowIndex);
-        QCOMPARE(result.countedRounds, int(overPar.size()));
         QVERIFY(std::all_of(result.rounds.begin(), result.rounds.end(),
                             [](const RoundOutcome &r) { return r.reduction == 0 && r.cap == Cap::None; }));
     }
@@ -220,14 +219,11 @@ private Q_SLOTS:
         const HandicapResult result = computeHandicap(onOakLinks(rounds));
 
         // Round 1, no index: hole 5 counts par + 5 = 9; 79 - 2 = 77; differential 5.0.
-        QCOMPARE(byRecord(result, 1).holeMaxima[4], 9);
         QCOMPARE(byRecord(result, 1).differential(), 50);
         // After 5, 12, 14 the index is 5.0 - 2.0 = 3.0, so CH 3: index 5 gets no stroke,
         // hole 5 counts 4 + 2 = 6; 79 - 5 = 74.
         const RoundOutcome &fourth = byRecord(result, 4);
         QCOMPARE(fourth.courseHandicap, std::optional(3));
-        QCOMPARE(fourth.holeMaxima[4], 6);
-        QCOMPARE(fourth.holeMaxima[2], 7);
         QCOMPARE(fourth.adjustedGross, 74);
     }
 

@@ -10,23 +10,29 @@ class TextRulesTest : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void leadingNumber_data()
+    // The number a text starts with, and its truth: "True" or "False" in any letter case, else a number not 0.
+    void leadingNumberAndTruth_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("number");
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("tab and line feed inside") << "\t1\n2 " << 12.0;
-        QTest::newRow("blank after sign") << "- 7" << -7.0;
-        QTest::newRow("point first") << ".5" << 0.5;
-        QTest::newRow("second point stops") << "1.5.3" << 1.5;
-        QTest::newRow("no exponent") << "5e3" << 5.0;
-        QTest::newRow("many digits") << "123456789012" << 123456789012.0;
+        QTest::addColumn<bool>("truth");
+        QTest::newRow("empty") << "" << 0.0 << false;
+        QTest::newRow("tab and line feed inside") << "\t1\n2 " << 12.0 << true;
+        QTest::newRow("blank after sign") << "- 7" << -7.0 << true;
+        QTest::newRow("point first") << ".5" << 0.5 << true;
+        QTest::newRow("second point stops") << "1.5.3" << 1.5 << true;
+        QTest::newRow("no exponent") << "5e3" << 5.0 << true;
+        QTest::newRow("many digits") << "123456789012" << 123456789012.0 << true;
+        QTest::newRow("lower true") << "true" << 0.0 << true;
+        QTest::newRow("other word") << "yes" << 0.0 << false;
     }
-    void leadingNumber()
+    void leadingNumberAndTruth()
     {
         QFETCH(QString, text);
         QFETCH(double, number);
+        QFETCH(bool, truth);
         QCOMPARE(text::leadingNumber(text), number);
+        QCOMPARE(text::truthValue(text), truth);
     }
 
     // One character for one: never "SS" for "ß", never "FI" for the ligature.
@@ -47,20 +53,6 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, raised);
         QCOMPARE(text::capitals(name), raised);
-    }
-
-    void truthValue_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("truth");
-        QTest::newRow("lower true") << "true" << true;
-        QTest::newRow("other word") << "yes" << false;
-    }
-    void truthValue()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, truth);
-        QCOMPARE(text::truthValue(text), truth);
     }
 
     void formats_data()
