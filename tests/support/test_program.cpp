@@ -75,25 +75,26 @@ QStringList TestProgram::query(const char *sql) const
 
 void TestProgram::addCourse(const QStringList &courseRecord)
 {
-    auto data = open(QStringLiteral("courseinfo"));
-    data->addNew();
+    QHash<QString, QString> fields;
     for (int index = 0; index < course_layout::Fields; ++index) {
-        data->setField(course_layout::fieldName(index), courseRecord.value(index));
+        fields.insert(course_layout::fieldName(index), courseRecord.value(index));
     }
-    data->update();
+    addRecord(QStringLiteral("courseinfo"), fields);
 }
 
 void TestProgram::addGolfer(const QString &name)
 {
-    auto data = open(QStringLiteral("golfers"));
-    data->addNew();
-    data->setField(QStringLiteral("golfer_name"), name);
-    data->update();
+    addRecord(QStringLiteral("golfers"), {{QStringLiteral("golfer_name"), name}});
 }
 
 void TestProgram::addRound(const QHash<QString, QString> &fields)
 {
-    auto data = open(QStringLiteral("rounds"));
+    addRecord(QStringLiteral("rounds"), fields);
+}
+
+void TestProgram::addRecord(const QString &table, const QHash<QString, QString> &fields)
+{
+    auto data = open(table);
     data->addNew();
     for (auto field = fields.cbegin(); field != fields.cend(); ++field) {
         data->setField(field.key(), field.value());

@@ -28,6 +28,9 @@ public:
     void addGolfer(const QString &name);
     void addRound(const QHash<QString, QString> &fields);
 
+    // A record of the table with the fields given, the others empty.
+    void addRecord(const QString &table, const QHash<QString, QString> &fields);
+
     // Another program changes the scorebook behind the windows' backs.
     void changeFromOutside(const QString &sql) const;
 
@@ -36,7 +39,6 @@ public:
 
     // A connection of the test's own on a table of the scorebook.
     std::unique_ptr<DataControl> open(const QString &table) const;
-
 
     QTemporaryDir folder;
     FakeMessageBoxes messages;
