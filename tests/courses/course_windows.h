@@ -40,6 +40,13 @@ inline void typeInto(QWidget *window, const QString &name, const QString &keys)
     QTest::keyClicks(box, keys);
 }
 
+// The window of that name if it is on screen, else null.
+template<typename Window = QWidget> Window *shown(TestProgram &program, const char *name)
+{
+    auto *window = qobject_cast<Window *>(program.windows.loaded(QString::fromLatin1(name)));
+    return window && window->isVisible() ? window : nullptr;
+}
+
 // Stores the courses, starts the program and opens the course viewer from the menu.
 inline frmCourse *openViewer(TestProgram &program, const QList<QStringList> &courses = {})
 {
@@ -49,20 +56,16 @@ inline frmCourse *openViewer(TestProgram &program, const QList<QStringList> &cou
     QWidget *main = program.startUp();
     main->show();
     click(main, QStringLiteral("cmdCourseInfo"));
-    auto *viewer = qobject_cast<frmCourse *>(program.windows.loaded(QStringLiteral("frmCourse")));
-    return viewer && viewer->isVisible() ? viewer : nullptr;
+    return shown<frmCourse>(program, "frmCourse");
 }
 
 // The same, then on into the editor.
 inline frmNewCourse *openEditor(TestProgram &program, const QList<QStringList> &courses = {})
 {
-    frmCourse *viewer = openViewer(program, courses);
-    if (!viewer) {
-        return nullptr;
+    if (frmCourse *viewer = openViewer(program, courses)) {
+        click(viewer, QStringLiteral("cmdNewCourseInfo"));
     }
-    click(viewer, QStringLiteral("cmdNewCourseInfo"));
-    auto *editor = qobject_cast<frmNewCourse *>(program.windows.loaded(QStringLiteral("frmNewCourse")));
-    return editor && editor->isVisible() ? editor : nullptr;
+    return shown<frmNewCourse>(program, "frmNewCourse");
 }
 
 } // namespace course_windows
