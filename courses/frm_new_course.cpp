@@ -250,6 +250,10 @@ void frmNewCourse::Option2_Click(int index)
 
 void frmNewCourse::Option1_Click(int index)
 {
+    // A nine-hole course has only a front nine: what is typed must stay where it can be seen and saved.
+    if (index == 0 && backNineShown()) {
+        turnToNine(false);
+    }
     cmdf9->setVisible(index == 1);
     // Choosing Eighteen for a nine-hole course must let its back nine be typed in.
     if (index == 1) {
@@ -311,12 +315,16 @@ void frmNewCourse::storeShownNine()
     fraf9->store(m_context.state.course_record, backNineShown());
 }
 
-void frmNewCourse::cmdf9_Click()
+void frmNewCourse::turnToNine(bool backNine)
 {
-    const bool backNine = !backNineShown();
     storeShownNine();
     showNine(backNine);
     fraf9->restore(m_context.state.course_record, backNine);
+}
+
+void frmNewCourse::cmdf9_Click()
+{
+    turnToNine(!backNineShown());
     // Typing goes on at the top of the nine now shown.
     fraf9->box(Blue, 0)->setFocus(Qt::OtherFocusReason);
 }

@@ -59,6 +59,8 @@ private:
     void setTabOrders();
     void showNine(bool backNine);
     void storeShownNine();
+    // Keeps what the shown nine holds in the course record, then shows the given nine.
+    void turnToNine(bool backNine);
     bool save_course(int mode, bool eighteenHoles, const std::vector<handicap::RatedTee> &ratings);
     SQLite::Database &scorebook();
     void showStoredRatings(const QString &course);

@@ -67,12 +67,16 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), entry(editor, QStringLiteral("yb1_0")));
         QCOMPARE(text(editor, QStringLiteral("yb1_0")), QStringLiteral("0"));
         typeInto(editor, QStringLiteral("yb1_0"), QStringLiteral("388"));
-        click(editor, QStringLiteral("cmdf9"));
+        // Nine chosen while the back nine shows brings the front back: nothing typed goes out of sight.
+        click(editor, QStringLiteral("Option1_0"));
+        QCOMPARE(text(editor, QStringLiteral("lblH1")), QStringLiteral("1"));
         QCOMPARE(text(editor, QStringLiteral("yb1_0")), QStringLiteral("410"));
         QCOMPARE(text(editor, QStringLiteral("h1_8")), QStringLiteral("17"));
+        click(editor, QStringLiteral("Option1_1"));
+        click(editor, QStringLiteral("cmdf9"));
+        QCOMPARE(text(editor, QStringLiteral("yb1_0")), QStringLiteral("388"));
 
         // A nine-hole course chosen from the back nine shows its front, with no other nine to go to.
-        click(editor, QStringLiteral("cmdf9"));
         click(editor, QStringLiteral("Option2_1"));
         QCOMPARE(text(editor, QStringLiteral("lblNew")), QStringLiteral("Edit"));
         QVERIFY(!entry(editor, QStringLiteral("txtNewName"))->isVisible());
