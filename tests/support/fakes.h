@@ -91,19 +91,16 @@ public:
 class FakeFileChooser : public FileChooser
 {
 public:
-    QString saveFileName(QWidget *, const QString &title, const QString &suggestedPath, const QString &) override
+    QString saveFileName(QWidget *, const QString &, const QString &suggestedPath, const QString &) override
     {
-        asked.append(title);
         suggested.append(suggestedPath);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
-    QString openFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
-        asked.append(title);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
     QStringList answers; // the files chosen, in order; cancelled when none left
-    QStringList asked; // the titles of the choices
     QStringList suggested; // the paths offered for saving
 };
 
