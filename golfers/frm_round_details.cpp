@@ -21,16 +21,6 @@
 
 namespace {
 
-enum Column
-{
-    StoredDate,
-    Course,
-    PlayedOn,
-    Tee,
-    Counted,
-    Columns
-};
-
 const QString Title = QStringLiteral("Round Details");
 
 std::optional<QDate> dayFromText(const QString &text)

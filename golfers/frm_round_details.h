@@ -23,6 +23,17 @@ class frmRoundDetails : public FormWindow, public GolferChooser
     Q_OBJECT
 
 public:
+    // The columns of the rounds table, in the order shown.
+    enum Column
+    {
+        StoredDate,
+        Course,
+        PlayedOn,
+        Tee,
+        Counted,
+        Columns
+    };
+
     explicit frmRoundDetails(AppContext &context);
     ~frmRoundDetails() override;
 

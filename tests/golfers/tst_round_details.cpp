@@ -11,15 +11,6 @@ using namespace driving;
 
 namespace {
 
-enum Column
-{
-    StoredDate,
-    Course,
-    PlayedOn,
-    Tee,
-    Counted
-};
-
 // Ann's rounds saved before rounds had details, and the window opened for her from the roster.
 struct FillIn
 {
@@ -47,8 +38,9 @@ struct FillIn
     {
         QStringList texts;
         for (int row = 0; row < rounds->rowCount(); ++row) {
-            texts.append(which == Counted ? (rounds->item(row, which)->checkState() == Qt::Checked ? "yes" : "no")
-                                          : rounds->item(row, which)->text());
+            texts.append(which == frmRoundDetails::Counted
+                             ? (rounds->item(row, which)->checkState() == Qt::Checked ? "yes" : "no")
+                             : rounds->item(row, which)->text());
         }
         return texts;
     }
@@ -74,21 +66,22 @@ private Q_SLOTS:
     {
         FillIn fill;
         QVERIFY(fill.window->isVisible() && !fill.roster->isVisible());
-        QCOMPARE(fill.column(StoredDate), (QStringList {"5/1/2026", "2026-05-08", "sometime"}));
-        QCOMPARE(fill.column(PlayedOn), (QStringList {"2026-05-01", "2026-05-08", ""}));
-        QCOMPARE(fill.column(Tee), (QStringList {"White", "White", "White"}));
-        QCOMPARE(fill.column(Counted), (QStringList {"yes", "yes", "no"}));
+        QCOMPARE(fill.column(frmRoundDetails::StoredDate), (QStringList {"5/1/2026", "2026-05-08", "sometime"}));
+        QCOMPARE(fill.column(frmRoundDetails::PlayedOn), (QStringList {"2026-05-01", "2026-05-08", ""}));
+        QCOMPARE(fill.column(frmRoundDetails::Tee), (QStringList {"White", "White", "White"}));
+        QCOMPARE(fill.column(frmRoundDetails::Counted), (QStringList {"yes", "yes", "no"}));
         QCOMPARE(text(fill.window, QStringLiteral("lblGolfer")),
                  QStringLiteral("Rounds of Ann saved without a tee and date: 3"));
 
-        fill.rounds->item(0, Tee)->setText(QStringLiteral("blue"));
-        fill.rounds->item(1, Counted)->setCheckState(Qt::Unchecked);
-        fill.rounds->item(2, PlayedOn)->setText(QStringLiteral("6/3/26")); // in the locale's short form
-        fill.rounds->item(2, Counted)->setCheckState(Qt::Checked);
+        fill.rounds->item(0, frmRoundDetails::Tee)->setText(QStringLiteral("blue"));
+        fill.rounds->item(1, frmRoundDetails::Counted)->setCheckState(Qt::Unchecked);
+        fill.rounds->item(2, frmRoundDetails::PlayedOn)
+            ->setText(QStringLiteral("6/3/26")); // in the locale's short form
+        fill.rounds->item(2, frmRoundDetails::Counted)->setCheckState(Qt::Checked);
         fill.save();
         QVERIFY(fill.program.messages.shown.isEmpty());
         QCOMPARE(fill.stored(), (QStringList {"1 blue 2026-05-01 0", "3 white 2026-06-03 0"}));
-        QCOMPARE(fill.column(StoredDate), QStringList {"2026-05-08"});
+        QCOMPARE(fill.column(frmRoundDetails::StoredDate), QStringList {"2026-05-08"});
         QCOMPARE(text(fill.window, QStringLiteral("lblOutcome")), QStringLiteral("2 rounds filled in; 1 left out."));
 
         click(fill.window, QStringLiteral("cmdBack"));
@@ -101,9 +94,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("told");
-        QTest::newRow("no such day") << int(PlayedOn) << "2026-02-30"
+        QTest::newRow("no such day") << int(frmRoundDetails::PlayedOn) << "2026-02-30"
                                      << "needs a real day played, such as 2026-06-12, or clear its Count.";
-        QTest::newRow("no such tee") << int(Tee) << "Green"
+        QTest::newRow("no such tee") << int(frmRoundDetails::Tee) << "Green"
                                      << "needs a tee: Blue, White or Red.";
     }
     void aWrongRowSavesNothing()
