@@ -4,7 +4,7 @@
 #include "core/scorebook/scorebook_file.h"
 #include "core/scorebook/scorebook_layout.h"
 #include "core/scorebook/scorebook_restore.h"
-#include "tests/core/file_bytes.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,7 +219,7 @@ private Q_SLOTS:
             file.write(damage == "text" ? QByteArray("golfer_name\r\nAnn\r\n") : QByteArray(8192, '\x5a'));
         }
         const QStringList before = folderEntries();
-        const QByteArray otherBefore = contents(other);
+        const QByteArray otherBefore = readFile(other);
 
         const auto progress = [cancel](qint64 done, qint64) { return !cancel || done == 0; };
         CopyOutcome outcome;
@@ -233,7 +233,7 @@ private Q_SLOTS:
         QCOMPARE(outcome.status, cancel ? CopyOutcome::Status::Cancelled : CopyOutcome::Status::Failed);
         QVERIFY2(outcome.error.contains(problem), qPrintable(outcome.error));
         QCOMPARE(folderEntries(), before);
-        QCOMPARE(contents(other), otherBefore);
+        QCOMPARE(readFile(other), otherBefore);
         QCOMPARE(count(m_path, "golfers"), restore && !itself ? 3005 : 3000);
         QCOMPARE(scorebook::backupProblem(m_path), QString());
     }

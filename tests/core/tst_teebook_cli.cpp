@@ -1,5 +1,5 @@
 #include "tests/core/cli_run.h"
-#include "tests/core/file_bytes.h"
+#include "tests/support/test_files.h"
 #include "tests/core/test_scorebook.h"
 
 #include <QFile>
@@ -87,7 +87,7 @@ private Q_SLOTS:
             QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
         }
         QCOMPARE(QFile::exists(folder + "/a.mdb"), exitCode == 0 && arguments.contains("backup"));
-        QCOMPARE(contents(folder + "/taken.mdb"), QByteArray("not a scorebook at all"));
+        QCOMPARE(readFile(folder + "/taken.mdb"), QByteArray("not a scorebook at all"));
     }
 
     void jsonReport()

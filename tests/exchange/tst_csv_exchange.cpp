@@ -1,6 +1,6 @@
 #include "core/exchange/csv_export.h"
 #include "core/exchange/csv_import.h"
-#include "tests/core/file_bytes.h"
+#include "tests/support/test_files.h"
 #include "tests/core/test_scorebook.h"
 
 #include <QDir>
@@ -74,14 +74,14 @@ private Q_SLOTS:
 
         QCOMPARE(exportCsv(original.path(), {kind, first, {}}).records, records);
         for (const QByteArray &part : parts) {
-            QVERIFY2(contents(first).contains(part), part.constData());
+            QVERIFY2(readFile(first).contains(part), part.constData());
         }
-        QVERIFY(!contents(first).contains("gold"));
+        QVERIFY(!readFile(first).contains("gold"));
         const ImportOutcome imported = importCsv(empty.path(), first);
         QCOMPARE(imported.kind, kind);
         QCOMPARE(exportCsv(empty.path(), {kind, second, {}}).status, ExportOutcome::Status::Done);
 
-        QCOMPARE(contents(second), contents(first));
+        QCOMPARE(readFile(second), readFile(first));
         const ImportOutcome again = previewImport(empty.path(), first);
         QCOMPARE(again.counts.fresh, qint64(0));
         QCOMPARE(again.counts.identical, imported.counts.fresh);
@@ -102,8 +102,8 @@ private Q_SLOTS:
         rated.addRating("Oak", "blue", 71.3, 131);
         exportCsv(rated.path(), {Kind::Rounds, rated.filePath("r.csv"), {}});
         exportCsv(rated.path(), {Kind::Courses, rated.filePath("c.csv"), {}});
-        const QByteArray roundsHeader = contents(rated.filePath("r.csv"));
-        const QByteArray halfRated = contents(rated.filePath("c.csv")).replace(",71.3,131\r\n", ",71.3,\r\n");
+        const QByteArray roundsHeader = readFile(rated.filePath("r.csv"));
+        const QByteArray halfRated = readFile(rated.filePath("c.csv")).replace(",71.3,131\r\n", ",71.3,\r\n");
 
         QTest::newRow("too many fields") << golfers + "Bob,Ray\r\n" << 3 << 2 << "expected 1 field, found more";
         QTest::newRow("too few fields") << roundsHeader + goodRound + "2,Bob,Oak\n" << 3 << 4 << "the record ends";
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QFETCH(QString, why);
         TestScorebook book;
         book.addGolfer("Zoe");
-        const QByteArray before = contents(book.path());
+        const QByteArray before = readFile(book.path());
         writeFile(book.filePath("in.csv"), csv);
 
         const ImportOutcome outcome = importCsv(book.path(), book.filePath("in.csv"));
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(outcome.problem->column, column);
         QVERIFY2(outcome.problem->why.contains(why), qPrintable(outcome.problem->why));
         QVERIFY(outcome.error.startsWith(QStringLiteral("line %1, column %2: ").arg(line).arg(column)));
-        QCOMPARE(contents(book.path()), before);
+        QCOMPARE(readFile(book.path()), before);
     }
 
     void previewCountsAndImportStoresOnlyNewRounds()
@@ -151,7 +151,7 @@ private Q_SLOTS:
         }
         const QString csv = source.filePath("rounds.csv");
         QCOMPARE(exportCsv(source.path(), {Kind::Rounds, csv, {}}).records, qint64(3));
-        const QByteArray text = contents(csv);
+        const QByteArray text = readFile(csv);
         const QByteArray third = text.mid(text.indexOf("\r\n3,") + 2); // the last record
         writeFile(csv, text + third); // record 3 a second time
 
@@ -159,17 +159,17 @@ private Q_SLOTS:
         target.addRound("Anne", "Oak", 80); // record 1, the same
         target.addRound("Anne", "Oak", 99); // record 2, other strokes
         exportCsv(target.path(), {Kind::Rounds, target.filePath("before.csv"), {}});
-        const QByteArray before = contents(target.path());
+        const QByteArray before = readFile(target.path());
         const ImportOutcome preview = previewImport(target.path(), csv);
         QCOMPARE(preview.counts.fresh, qint64(1));
         QCOMPARE(preview.counts.identical, qint64(1));
         QCOMPARE(preview.counts.conflicting, qint64(2));
-        QCOMPARE(contents(target.path()), before);
+        QCOMPARE(readFile(target.path()), before);
 
         QCOMPARE(importCsv(target.path(), csv).counts.fresh, qint64(1));
         // Records 1 and 2 are as they were, record 3 is the file's.
         exportCsv(target.path(), {Kind::Rounds, target.filePath("after.csv"), {}});
-        QCOMPARE(contents(target.filePath("after.csv")), contents(target.filePath("before.csv")) + third);
+        QCOMPARE(readFile(target.filePath("after.csv")), readFile(target.filePath("before.csv")) + third);
     }
 
     void cancelledExportLeavesNoFileAndCancelledImportStoresNothing()
@@ -184,16 +184,16 @@ private Q_SLOTS:
 
         QCOMPARE(exportCsv(book.path(), {Kind::Golfers, fresh, {}}, stop).status, ExportOutcome::Status::Cancelled);
         QCOMPARE(exportCsv(book.path(), {Kind::Golfers, kept, {}}, stop).status, ExportOutcome::Status::Cancelled);
-        QCOMPARE(contents(kept), QByteArray("what was there\r\n"));
+        QCOMPARE(readFile(kept), QByteArray("what was there\r\n"));
         QCOMPARE(QDir(QFileInfo(book.path()).path()).entryList(QDir::Files),
                  (QStringList {"kept.csv", "teedat2000.mdb"}));
 
         QCOMPARE(exportCsv(book.path(), {Kind::Golfers, fresh, {}}).status, ExportOutcome::Status::Done);
         TestScorebook empty;
-        const QByteArray before = contents(empty.path());
+        const QByteArray before = readFile(empty.path());
         const auto stopHalfWay = [](qint64 done, qint64 total) { return done < total / 2; };
         QCOMPARE(importCsv(empty.path(), fresh, stopHalfWay).status, ImportOutcome::Status::Cancelled);
-        QCOMPARE(contents(empty.path()), before);
+        QCOMPARE(readFile(empty.path()), before);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "tests/core/cli_run.h"
-#include "tests/core/file_bytes.h"
+#include "tests/support/test_files.h"
 #include "tests/core/test_scorebook.h"
 
 // teebook-cli's export and import as a script runs them: arguments in, text

@@ -1,7 +1,7 @@
 #include "frm_golf_help.h"
 #include "recording_message_box.h"
 #include "setting_values.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 #include <QAction>
 #include <QFontDatabase>

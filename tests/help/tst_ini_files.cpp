@@ -1,7 +1,7 @@
 #include "cls_ini_file.h"
 #include "profile_service.h"
 #include "recording_message_box.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFileInfo>

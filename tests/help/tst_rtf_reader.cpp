@@ -1,7 +1,7 @@
 #include "rtf/rtf_plain_text.h"
 #include "rtf/rtf_reader.h"
 #include "rtf_document_builder.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "shell/frm_about.h"
 #include "shell/frm_main.h"
 #include "tests/support/driving.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_program.h"
 #include "ui/pick_lists.h"
 
@@ -90,23 +91,18 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(bool, ready);
         TestProgram program;
-        QFile file(program.context.databasePath());
-        QVERIFY(file.remove());
-        if (!content.isEmpty()) {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-            file.close();
-        }
+        const QString path = program.context.databasePath();
+        QVERIFY(QFile::remove(path));
+        writeFile(path, content);
         program.messages.answers = {answer};
         auto *main = static_cast<frmMain *>(program.startUp());
         QCOMPARE(main->isReady(), ready);
         QCOMPARE(program.messages.titles(), QStringList {title});
         QVERIFY(program.messages.shown[0].text.contains(QLatin1String("teedat2000.mdb")));
         QVERIFY(program.messages.shown[0].text.contains(program.folder.path()));
-        QCOMPARE(file.exists(), ready || !content.isEmpty());
-        if (!content.isEmpty()) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), content);
+        QCOMPARE(QFile::exists(path), ready || !content.isNull());
+        if (!content.isNull()) {
+            QCOMPARE(readFile(path), content);
         }
     }
 
