@@ -1,6 +1,6 @@
 #include "tests/core/cli_run.h"
-#include "tests/support/test_files.h"
 #include "tests/core/test_scorebook.h"
+#include "tests/support/test_files.h"
 
 #include <QFile>
 #include <QFileInfo>

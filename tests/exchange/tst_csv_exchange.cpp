@@ -1,7 +1,7 @@
 #include "core/exchange/csv_export.h"
 #include "core/exchange/csv_import.h"
-#include "tests/support/test_files.h"
 #include "tests/core/test_scorebook.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFileInfo>

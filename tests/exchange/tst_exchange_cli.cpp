@@ -1,6 +1,6 @@
 #include "tests/core/cli_run.h"
-#include "tests/support/test_files.h"
 #include "tests/core/test_scorebook.h"
+#include "tests/support/test_files.h"
 
 // teebook-cli's export and import as a script runs them: arguments in, text
 // and an exit code out, and what the scorebook then holds.

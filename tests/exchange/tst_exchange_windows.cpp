@@ -1,7 +1,7 @@
 #include "core/exchange/csv_export.h"
 #include "core/scorebook/datgolf.h"
-#include "tests/support/test_files.h"
 #include "tests/support/driving.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_program.h"
 #include "ui/form_window.h"
 
